@@ -1,0 +1,11 @@
+#include "common/clock.h"
+
+#include <QDateTime>
+#include <QTime>
+
+namespace kuji6 {
+
+int SystemClock::seconds() { return QTime::currentTime().second(); }
+QDate SystemClock::today() { return QDate::currentDate(); }
+
+}  // namespace kuji6

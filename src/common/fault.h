@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace kuji6 {
+
+// The kinds of runtime error that end a user action through its error trap.
+enum class FaultKind {
+    Overflow,         // a value left the range of its type
+    IndexOutOfRange,  // a table was addressed outside its bounds
+    TypeMismatch,     // a text that should be a number is not one
+    FileNotFound,
+    FileUnreadable,
+    PastEndOfFile,  // a file ended before the last field that was needed
+    FileUnwritable,
+};
+
+class RuntimeFault : public std::runtime_error {
+public:
+    explicit RuntimeFault(FaultKind kind, const QString& detail = {}, const QString& file = {});
+
+    FaultKind kind() const { return kind_; }
+    const QString& detail() const { return detail_; }
+    // The file being read or written when the error arose, if any.
+    const QString& file() const { return file_; }
+
+    // A short Japanese reason for messages that name what went wrong.
+    QString reason() const;
+
+private:
+    FaultKind kind_;
+    QString detail_;
+    QString file_;
+};
+
+}  // namespace kuji6

@@ -1,0 +1,184 @@
+#include "common/fields.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace kuji6 {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool endsField(char c) { return c == ',' || isLineEnd(c); }
+
+QByteArray trimmedBlanks(QByteArray field) {
+    while (!field.isEmpty() && isBlank(field.back())) {
+        field.chop(1);
+    }
+    return field;
+}
+
+// Parses [sign] digits; false for anything else. An empty field is 0.
+bool parseInteger(const QByteArray& field, qint64& value) {
+    value = 0;
+    qsizetype i = 0;
+    const bool negative = !field.isEmpty() && field[0] == '-';
+    if (!field.isEmpty() && (field[0] == '-' || field[0] == '+')) {
+        i = 1;
+        if (field.size() == 1) {
+            return false;
+        }
+    }
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        // Saturate far beyond any target type; the caller's range check reports it.
+        if (value < 1'000'000'000'000) {
+            value = value * 10 + (c - '0');
+        }
+    }
+    value = negative ? -value : value;
+    return true;
+}
+
+}  // namespace
+
+FieldReader::FieldReader(QByteArray bytes, NonNumeric nonNumeric)
+    : bytes_(std::move(bytes)), nonNumeric_(nonNumeric), decoder_("CP932") {}
+
+FieldReader FieldReader::fromFile(const QString& path, NonNumeric nonNumeric) {
+    QFile file(path);
+    if (!file.exists()) {
+        throw RuntimeFault(FaultKind::FileNotFound, {}, path);
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw RuntimeFault(FaultKind::FileUnreadable, file.errorString(), path);
+    }
+    FieldReader reader(file.readAll(), nonNumeric);
+    reader.source_ = path;
+    return reader;
+}
+
+QString FieldReader::text() {
+    const QByteArray field = nextField();
+    decoder_.resetState();
+    return decoder_.decode(field);
+}
+
+quint8 FieldReader::byte() { return static_cast<quint8>(integer(0, 255)); }
+qint16 FieldReader::int16() { return static_cast<qint16>(integer(-32768, 32767)); }
+qint32 FieldReader::int32() {
+    return static_cast<qint32>(integer(-2147483647LL - 1, 2147483647LL));
+}
+
+qint64 FieldReader::integer(qint64 min, qint64 max) {
+    const QByteArray field = nextField();
+    qint64 value = 0;
+    if (!parseInteger(field, value)) {
+        if (nonNumeric_ == NonNumeric::Fault) {
+            fail(FaultKind::TypeMismatch, field);
+        }
+        return 0;
+    }
+    if (value < min || value > max) {
+        fail(FaultKind::Overflow, field);
+    }
+    return value;
+}
+
+void FieldReader::fail(FaultKind kind, const QByteArray& field) const {
+    throw RuntimeFault(kind, QString::fromLatin1(field), source_);
+}
+
+QByteArray FieldReader::nextField() {
+    if (atEnd()) {
+        fail(FaultKind::PastEndOfFile, {});
+    }
+    skipBlanks();
+    if (!atEnd() && bytes_[pos_] == '"') {
+        return quotedField();
+    }
+    return plainField();
+}
+
+void FieldReader::skipBlanks() {
+    while (!atEnd() && isBlank(bytes_[pos_])) {
+        ++pos_;
+    }
+}
+
+void FieldReader::skipSeparator() {
+    if (atEnd()) {
+        return;
+    }
+    const char c = bytes_[pos_++];
+    if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') {
+        ++pos_;
+    }
+}
+
+QByteArray FieldReader::quotedField() {
+    const qsizetype start = pos_ + 1;
+    qsizetype close = bytes_.indexOf('"', start);
+    if (close < 0) {
+        close = bytes_.size();
+    }
+    const QByteArray field = bytes_.mid(start, close - start);
+    pos_ = close < bytes_.size() ? close + 1 : close;
+    while (!atEnd() && !endsField(bytes_[pos_])) {
+        ++pos_;
+    }
+    skipSeparator();
+    return field;
+}
+
+QByteArray FieldReader::plainField() {
+    const qsizetype start = pos_;
+    while (!atEnd() && !endsField(bytes_[pos_])) {
+        ++pos_;
+    }
+    const QByteArray field = trimmedBlanks(bytes_.mid(start, pos_ - start));
+    skipSeparator();
+    return field;
+}
+
+FieldWriter::FieldWriter() : encoder_("CP932") {}
+
+void FieldWriter::separate() {
+    if (lineStarted_) {
+        bytes_.append(',');
+    }
+    lineStarted_ = true;
+}
+
+FieldWriter& FieldWriter::text(const QString& value) {
+    separate();
+    bytes_.append('"');
+    bytes_.append(encoder_.encode(value));
+    bytes_.append('"');
+    return *this;
+}
+
+FieldWriter& FieldWriter::number(qint64 value) {
+    separate();
+    bytes_.append(QByteArray::number(value));
+    return *this;
+}
+
+FieldWriter& FieldWriter::endLine() {
+    bytes_.append("\r\n");
+    lineStarted_ = false;
+    return *this;
+}
+
+void saveBytes(const QByteArray& bytes, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
+        throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
+    }
+}
+
+}  // namespace kuji6

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace kuji6 {
+
+// The folder that holds the program's data folder and its options file, and the paths of
+// every file the program keeps there.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString path);
+
+    const QString& path() const { return path_; }
+    QString dataFolder() const;
+    QString demeFile() const;     // per-number draw rates and groups
+    QString rensaFile() const;    // the latest draw and the chain table
+    QString rensFile() const;     // the ten numbers of the chain list
+    QString updateFile() const;   // where a downloaded update file is kept
+    QString optionsFile() const;  // the stored rule settings
+
+private:
+    QString path_;
+};
+
+}  // namespace kuji6

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+#include "common/programfolder.h"
+#include "engine/state.h"
+
+namespace kuji6 {
+
+using LatestNumbers = Table<Byte, 0, 5>;
+using ChainMatrix = Table<Byte, 1, 1849>;  // row r, column c at 43 * (r - 1) + c
+
+// Reads data/rensa.ini into lastKai and lastNumbers, ranks the numbers by their chain score
+// for the next draw into rensaTable[1..43], shows the next draw number through
+// `showNextDraw` and writes the ten best numbers to data/rens.ini.
+void loadChainRanking(PredictionState& state, const ProgramFolder& folder,
+                      const std::function<void(const QString&)>& showNextDraw);
+
+// data/rens.ini: rensaTable[43], [42], ..., [34] on one line.
+void writeRensFile(const PredictionState& state, const QString& path);
+
+// The ten numbers of data/rens.ini into rensaTable[1..10], in file order.
+void readRensFile(PredictionState& state, const QString& path);
+
+// The draw after `kai`, as Txkai shows it.
+QString nextDrawText(qint16 kai);
+
+// The bytes of a data/rensa.ini; `recordWritten` is called after the latest-draw line and
+// after each chain value.
+QByteArray rensaFileBytes(qint16 lastKai, const LatestNumbers& lastNumbers,
+                          const ChainMatrix& chain, const std::function<void()>& recordWritten = {});
+
+}  // namespace kuji6

@@ -1,0 +1,32 @@
+#include "datafiles/demefile.h"
+
+#include "common/fields.h"
+
+namespace kuji6 {
+
+void readDemeFile(PredictionState& state, const QString& path) {
+    FieldReader in = FieldReader::fromFile(path);
+    state.demeKai = in.int16();
+    in.byte();  // the header's second value, always 0
+    for (int n = 1; n <= 43; ++n) {
+        state.drawRate[n] = in.byte();
+        state.numGroup[n] = in.byte();
+    }
+}
+
+void probeDemeFile(const QString& path) { FieldReader::fromFile(path).int16(); }
+
+QByteArray demeFileBytes(qint16 kai, const DrawRates& drawRate, const NumberGroups& numGroup,
+                         const std::function<void()>& recordWritten) {
+    FieldWriter out;
+    out.number(kai).number(0).endLine();
+    for (int n = 1; n <= 43; ++n) {
+        out.number(drawRate[n]).number(numGroup[n]).endLine();
+        if (recordWritten) {
+            recordWritten();
+        }
+    }
+    return out.bytes();
+}
+
+}  // namespace kuji6

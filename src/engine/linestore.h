@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+#include "engine/sheet.h"
+#include "engine/state.h"
+
+namespace kuji6 {
+
+using SixNumbers = std::array<Byte, 6>;
+
+// Sorts six different numbers into sortedLine[1..6] and shows them, ascending, as result
+// line `line`. The numbers are copied first, so entries of sortedLine may be passed in.
+void storeLine(PredictionState& state, Sheet& sheet, SixNumbers numbers, int line);
+
+}  // namespace kuji6

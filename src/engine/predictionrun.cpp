@@ -1,0 +1,160 @@
+#include "engine/predictionrun.h"
+
+#include <QLocale>
+#include <exception>
+
+#include "common/numbers.h"
+#include "datafiles/demefile.h"
+#include "engine/luckcourse.h"
+
+namespace kuji6 {
+
+namespace {
+
+enum class Course { Luck = 1, Steady = 2, Wide = 3 };
+
+constexpr qint32 kLimitAskedAbove = 100000;
+constexpr double kPricePerLine = 200;
+constexpr double kPricePerSteadyUnit = 1400;  // seven lines of 200 yen
+
+const QString kAttention = QStringLiteral("注意!");
+
+// Asks before a limit that may keep the program busy for long; false when the user backs out.
+bool confirmLimit(RunContext& run) {
+    const MessageAnswer answer = run.prompter.message(
+        MessageIcon::Warning, QStringLiteral("乱数リミット") + QString::number(run.state.randomLimit),
+        QStringLiteral("フリーズする可能性があります。よろしいですか？"), MessageButtons::OkCancel);
+    if (answer == MessageAnswer::Ok) {
+        return true;
+    }
+    run.display.setComment(QStringLiteral("20000回がデフォルトです"));
+    return false;
+}
+
+bool favouriteInRange(RunContext& run, double favourite) {
+    if (favourite >= 1 && favourite <= 43) {
+        return true;
+    }
+    run.prompter.warn(QStringLiteral("任意の数字"), QStringLiteral("クジ６って１～４３までなんだよねぇ"));
+    run.display.setComment(QStringLiteral("次はちゃんと選んでね"));
+    return false;
+}
+
+bool excludedGroupsAllowed(RunContext& run) {
+    if (run.rules.current().excludedGroupCount() <= 2) {
+        return true;
+    }
+    run.prompter.warn(kAttention, QStringLiteral("除外する色は２個までです"));
+    run.display.setComment(QStringLiteral("そんなに外したら選べないよ"));
+    run.rules.show();
+    return false;
+}
+
+void resetPages(Sheet& sheet) {
+    showPage(sheet, 1);
+    sheet.setNextEnabled(false);
+    sheet.setPreviousEnabled(false);
+    sheet.setPageText(QStringLiteral("1/1page"));
+    clearResultLines(sheet);
+}
+
+// Moves the random sequence on by the clock, so that runs started one after the other do
+// not begin at the same place.
+void warmUp(RandomSource& random, int seconds) {
+    for (int i = 0; i <= seconds; ++i) {
+        random.next();
+    }
+}
+
+Course courseOf(int courseIndex) {
+    if (courseIndex == 0) {
+        return Course::Luck;
+    }
+    return courseIndex == 1 ? Course::Steady : Course::Wide;
+}
+
+void showBusy(RunDisplay& display, qint32 limit) {
+    display.setBusy(true);
+    display.setProgressRange(0, limit);
+    display.setProgressVisible(true);
+    display.setProgressValue(0);
+    display.setCommentVisible(false);
+}
+
+void runCourse(RunContext& run, Course course, Byte favourite, const RunInputs& inputs) {
+    switch (course) {
+        case Course::Luck:
+            runLuckCourse(run, favourite, inputs.combinations);
+            return;
+        case Course::Steady:
+        case Course::Wide:
+            // These courses come with the rule settings.
+            throw RuntimeFault(FaultKind::IndexOutOfRange, QStringLiteral("course"));
+    }
+}
+
+void complete(RunContext& run, const RunInputs& inputs) {
+    run.display.setComment(QString::number(run.state.randomCount) +
+                           QStringLiteral("回乱数処理しました"));
+    endBusyDisplay(run.display);
+    run.display.setTotalPrice(formatPrice(purchasePrice(inputs)));
+    run.display.setSaveEnabled(true);
+}
+
+void runSteps(RunContext& run, Clock& clock, const RunInputs& inputs) {
+    PredictionState& state = run.state;
+    state.randomCount = 0;
+    state.limiterTripped = 0;
+    state.runStatus = RunStatus::CarryOn;
+    state.randomLimit = roundedFromText<qint32>(inputs.randomLimit);
+    if (state.randomLimit > kLimitAskedAbove && !confirmLimit(run)) {
+        return;
+    }
+    probeDemeFile(run.folder.demeFile());
+    // The courses use this very number, so whatever was typed, a line never holds 44.
+    const double favourite = floorFromText(inputs.favourite);
+    if (!favouriteInRange(run, favourite) || !excludedGroupsAllowed(run)) {
+        return;
+    }
+    resetPages(run.sheet);
+    warmUp(run.random, clock.seconds());
+    const Course course = courseOf(inputs.courseIndex);
+    showBusy(run.display, state.randomLimit);
+    runCourse(run, course, static_cast<Byte>(favourite), inputs);
+    if (state.runStatus == RunStatus::Stop) {
+        return;
+    }
+    complete(run, inputs);
+}
+
+void showRunError(RunContext& run) {
+    run.prompter.warn(kAttention, QStringLiteral("入力条件にエラーがあります。"));
+    endBusyDisplay(run.display);
+    run.display.setComment(QStringLiteral("エラーが発生しました"));
+    clearResultLines(run.sheet);
+}
+
+}  // namespace
+
+void startRun(RunContext& run, Clock& clock, const RunInputs& inputs) {
+    try {
+        runSteps(run, clock, inputs);
+    } catch (const std::exception&) {
+        showRunError(run);
+    }
+}
+
+double purchasePrice(const RunInputs& inputs) {
+    const double units = numberFromText(inputs.units);
+    if (courseOf(inputs.courseIndex) == Course::Steady) {
+        return units * kPricePerSteadyUnit * numberFromText(inputs.consecutiveDraws);
+    }
+    return units * numberFromText(inputs.combinations) * numberFromText(inputs.consecutiveDraws) *
+           kPricePerLine;
+}
+
+QString formatPrice(double yen) {
+    return QString::number(yen, 'f', QLocale::FloatingPointShortest);
+}
+
+}  // namespace kuji6

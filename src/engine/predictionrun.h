@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "common/clock.h"
+#include "engine/runcontext.h"
+
+namespace kuji6 {
+
+// The texts of the main window's inputs that a run reads, and the chosen course.
+struct RunInputs {
+    QString randomLimit;       // CmbRimit
+    QString favourite;         // Cmbno
+    QString combinations;      // CmbABC
+    QString units;             // Cmbkutisuu: units per combination
+    QString consecutiveDraws;  // Cmbkeizoku
+    int courseIndex = 0;       // the selected OpCose: 0 luck, 1 steady, 2 wide-range
+};
+
+// What GO does: checks the inputs, prepares the pages and the busy display, runs the chosen
+// course and reports the draws used and the price. Any runtime error anywhere in the run
+// ends it with one message and empty result lines.
+void startRun(RunContext& run, Clock& clock, const RunInputs& inputs);
+
+// The price in yen of what the inputs buy: 200 yen a line, and for the steady course 1400
+// yen a unit (its seven lines).
+double purchasePrice(const RunInputs& inputs);
+
+// The price as the run shows it: plain decimal digits.
+QString formatPrice(double yen);
+
+}  // namespace kuji6

@@ -1,0 +1,11 @@
+#include "engine/rundisplay.h"
+
+namespace kuji6 {
+
+void endBusyDisplay(RunDisplay& display) {
+    display.setProgressVisible(false);
+    display.setBusy(false);
+    display.setCommentVisible(true);
+}
+
+}  // namespace kuji6

@@ -1,0 +1,11 @@
+#include "rules/liverules.h"
+
+#include <algorithm>
+
+namespace kuji6 {
+
+int RuleSettings::excludedGroupCount() const {
+    return static_cast<int>(std::count(excludedGroup.begin(), excludedGroup.end(), true));
+}
+
+}  // namespace kuji6

@@ -1,0 +1,34 @@
+#include "ui/application.h"
+
+namespace kuji6 {
+
+Application::Application(AppServices services) : services_(services) {}
+
+Application::~Application() { closeMainWindow(); }
+
+void Application::start() { openMainWindow(); }
+
+void Application::openMainWindow() {
+    main_ = new MainWindow(services_, windows_);
+    connect(main_, &MainWindow::backToPredictionMode, this, &Application::backToPredictionMode,
+            Qt::QueuedConnection);
+    connect(main_, &MainWindow::quitRequested, this, &Application::quit, Qt::QueuedConnection);
+    main_->show();
+}
+
+void Application::closeMainWindow() {
+    windows_.unloadAll();
+    delete main_;
+}
+
+void Application::backToPredictionMode() {
+    closeMainWindow();
+    openMainWindow();
+}
+
+void Application::quit() {
+    closeMainWindow();
+    emit finished();
+}
+
+}  // namespace kuji6

@@ -1,0 +1,38 @@
+#include "ui/grouplistwindow.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace kuji6 {
+
+GroupListWindow::GroupListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("fmColor"));
+    setWindowTitle(QStringLiteral("グループ一覧"));
+    auto* layout = new QGridLayout(this);
+    for (int group = 1; group <= 7; ++group) {
+        const QString letter(QChar(u'A' + group - 1));
+        auto* frame = new QGroupBox(QStringLiteral("グループ") + letter, this);
+        frame->setObjectName(QStringLiteral("Frame(%1)").arg(group - 1));
+        auto* members = new QLabel(membersOf(group), frame);
+        members->setObjectName(QStringLiteral("Label(%1)").arg(group - 1));
+        members->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        (new QVBoxLayout(frame))->addWidget(members);
+        // A on its own at the top, then the six-member groups two to a row.
+        const int row = group == 1 ? 0 : (group) / 2;
+        const int column = group == 1 ? 0 : group % 2;
+        layout->addWidget(frame, row, column, 1, group == 1 ? 2 : 1);
+    }
+}
+
+QString GroupListWindow::membersOf(int group) {
+    QStringList numbers;
+    for (int n = group; n <= 43; n += 7) {
+        numbers << QString::number(n);
+    }
+    return numbers.join(QStringLiteral(", "));
+}
+
+}  // namespace kuji6

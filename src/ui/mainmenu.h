@@ -1,0 +1,22 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+
+namespace kuji6 {
+
+// The main window's menu commands.
+struct MainMenu {
+    QAction* save = nullptr;    // MnSave
+    QAction* open = nullptr;    // MnOpen
+    QAction* back = nullptr;    // MnBack
+    QAction* quit = nullptr;    // MnQuit
+    QAction* update = nullptr;  // Mndata
+    QAction* rules = nullptr;   // MnOp
+    QAction* groups = nullptr;  // MnColor
+};
+
+// Builds the menu bar of `window` with every item in its initial state.
+MainMenu buildMainMenu(QMainWindow* window);
+
+}  // namespace kuji6

@@ -1,0 +1,151 @@
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "datafiles/chainfiles.h"
+#include "engine/predictionrun.h"
+#include "ui/gaplabel.h"
+#include "ui/systemcolors.h"
+#include "ui/windowregistry.h"
+
+namespace kuji6 {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
+
+QString startupFailureText(const RuntimeFault& fault) {
+    return QStringLiteral("データファイルを読み込めませんでした。\n\n"
+                          "ファイル: %1\n理由: %2\n\n"
+                          "「コレは！という数字」の候補なしで続けます。")
+        .arg(QDir::toNativeSeparators(fault.file()), fault.reason());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* parent)
+    : QMainWindow(parent), services_(services), windows_(windows) {
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("Kuji6ぽむりん"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    menu_ = buildMainMenu(this);
+    connectMenu();
+    sheet_.setObserver(this);
+    pagesChanged();
+    selectCourse(0);
+    loadStartupData();
+}
+
+MainWindow::~MainWindow() { sheet_.setObserver(nullptr); }
+
+void MainWindow::loadStartupData() {
+    try {
+        loadChainRanking(services_.state, services_.folder,
+                         [this](const QString& next) { txkai_->setText(next); });
+        readRensFile(services_.state, services_.folder.rensFile());
+        fillFavouriteList();
+    } catch (const RuntimeFault& fault) {
+        services_.prompter.warn(kProgramTitle, startupFailureText(fault));
+    }
+    txday_->setText(QLocale::system().toString(services_.clock.today(), QLocale::ShortFormat));
+}
+
+void MainWindow::fillFavouriteList() {
+    for (int i = 1; i <= 10; ++i) {
+        cmbno_->addItem(QString::number(services_.state.rensaTable[i]));
+    }
+    // The list offers the chain list; the box itself stays empty until the user picks.
+    cmbno_->setCurrentIndex(-1);
+}
+
+void MainWindow::selectCourse(int index) {
+    opCose_[static_cast<std::size_t>(index)]->setChecked(true);
+    const bool steady = index == 1;
+    cmbABC_->setEnabled(!steady);
+    setBoxBackground(cmbABC_, steady ? SystemColor::ButtonFace : SystemColor::WindowBackground);
+    setTextColor(lbcmb2_->label(), steady ? SystemColor::GrayText : SystemColor::ButtonText);
+    command2_->setEnabled(index != 0);
+    menu_.rules->setEnabled(index != 0);
+}
+
+int MainWindow::selectedCourse() const {
+    for (std::size_t k = 0; k < opCose_.size(); ++k) {
+        if (opCose_[k]->isChecked()) {
+            return static_cast<int>(k);
+        }
+    }
+    return 2;
+}
+
+void MainWindow::startPrediction() {
+    const RunInputs inputs{cmbRimit_->currentText(), cmbno_->currentText(),
+                           cmbABC_->currentText(),  cmbkutisuu_->currentText(),
+                           cmbkeizoku_->currentText(), selectedCourse()};
+    RunContext run{services_.state,    services_.random, sheet_, *this,
+                   services_.prompter, windows_,         services_.folder};
+    startRun(run, services_.clock, inputs);
+}
+
+void MainWindow::connectMenu() {
+    connect(menu_.back, &QAction::triggered, this, &MainWindow::backToPredictionMode);
+    connect(menu_.quit, &QAction::triggered, this, &MainWindow::quitRequested);
+    connect(menu_.groups, &QAction::triggered, this, [this] { windows_.showGroupList(); });
+    // Saving, opening and the data update arrive with their windows.
+    menu_.open->setEnabled(false);
+    menu_.update->setEnabled(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit quitRequested();
+}
+
+void MainWindow::setProgressRange(int minimum, int maximum) { bar_->setRange(minimum, maximum); }
+void MainWindow::setProgressValue(int value) { bar_->setValue(value); }
+void MainWindow::setProgressVisible(bool visible) { bar_->setVisible(visible); }
+
+void MainWindow::setBusy(bool busy) {
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void MainWindow::setComment(const QString& text) { text1_->setPlainText(text); }
+void MainWindow::setCommentVisible(bool visible) { text1_->setVisible(visible); }
+void MainWindow::setTotalPrice(const QString& text) { txyosan_->setText(text); }
+void MainWindow::setSaveEnabled(bool enabled) { menu_.save->setEnabled(enabled); }
+void MainWindow::setNextDraw(const QString& text) { txkai_->setText(text); }
+
+void MainWindow::lineChanged(int line) {
+    const Sheet::Line& numbers = sheet_.line(line);
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        tx_[static_cast<std::size_t>(line)][k]->setText(numbers[k]);
+    }
+}
+
+void MainWindow::pagesChanged() {
+    const int firstShown = (sheet_.shownPage() - 1) * Sheet::kLinesPerPage;
+    for (int line = 0; line < Sheet::kLines; ++line) {
+        const bool shown = line >= firstShown && line < firstShown + Sheet::kLinesPerPage;
+        for (QLineEdit* box : tx_[static_cast<std::size_t>(line)]) {
+            box->setVisible(shown);
+        }
+    }
+    txPage_->setText(sheet_.pageText());
+    comPrv_->setEnabled(sheet_.previousEnabled());
+    comNext_->setEnabled(sheet_.nextEnabled());
+}
+
+}  // namespace kuji6

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "engine/rundisplay.h"
+#include "engine/sheet.h"
+#include "ui/appservices.h"
+#include "ui/mainmenu.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace kuji6 {
+
+class GapLabel;
+class WindowRegistry;
+
+// The main window: the inputs of a prediction, GO, the result sheet five lines to a page,
+// and the menus. It reads its controls, hands them to the engine and shows what comes back.
+class MainWindow final : public QMainWindow, public RunDisplay, public SheetObserver {
+    Q_OBJECT
+public:
+    MainWindow(AppServices& services, WindowRegistry& windows, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Sheet& sheet() const { return sheet_; }
+
+    // Selects the course with index 0 (luck), 1 (steady) or 2 (wide-range) and switches the
+    // controls that depend on it.
+    void selectCourse(int index);
+    int selectedCourse() const;
+
+signals:
+    void backToPredictionMode();
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // RunDisplay
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressValue(int value) override;
+    void setProgressVisible(bool visible) override;
+    void setBusy(bool busy) override;
+    void setComment(const QString& text) override;
+    void setCommentVisible(bool visible) override;
+    void setTotalPrice(const QString& text) override;
+    void setSaveEnabled(bool enabled) override;
+    void setNextDraw(const QString& text) override;
+
+    // SheetObserver
+    void lineChanged(int line) override;
+    void pagesChanged() override;
+
+    void buildControls();
+    QWidget* buildDrawHeader();
+    QWidget* buildCourseFrame();
+    QWidget* buildFavouriteFrame();
+    QWidget* buildPurchaseFrame();
+    QWidget* buildSettingsFrame();
+    QWidget* buildResultFrames();
+    QWidget* buildPageControls();
+    QWidget* buildCommentArea();
+    QWidget* buildAboutLine();
+    void connectMenu();
+
+    void loadStartupData();
+    void fillFavouriteList();
+    void startPrediction();
+
+    AppServices& services_;
+    WindowRegistry& windows_;
+    Sheet sheet_;
+    MainMenu menu_;
+
+    QLineEdit* txkai_ = nullptr;
+    QLineEdit* txday_ = nullptr;
+    std::array<QRadioButton*, 3> opCose_{};
+    QComboBox* cmbno_ = nullptr;
+    QLineEdit* txyosan_ = nullptr;
+    QComboBox* cmbkutisuu_ = nullptr;
+    QComboBox* cmbkeizoku_ = nullptr;
+    QComboBox* cmbABC_ = nullptr;
+    GapLabel* lbcmb2_ = nullptr;
+    QComboBox* cmbRimit_ = nullptr;
+    QPushButton* comGO_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    std::array<std::array<QLineEdit*, 6>, Sheet::kLines> tx_{};
+    QLineEdit* txPage_ = nullptr;
+    QPushButton* comPrv_ = nullptr;
+    QPushButton* comNext_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+};
+
+}  // namespace kuji6

@@ -1,0 +1,324 @@
+// The controls of the main window and where they sit.
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/clickablelabel.h"
+#include "ui/gaplabel.h"
+#include "ui/keyfilter.h"
+#include "ui/mainwindow.h"
+
+namespace kuji6 {
+
+namespace {
+
+QString indexedName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLineEdit* textBox(const char* name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QLineEdit* readOnlyBox(const char* name, QWidget* parent) {
+    QLineEdit* box = textBox(name, {}, parent);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
+// An editable combo box for whole numbers of up to `digits` digits: digits only, no
+// completion, nothing typed is added to the list.
+QComboBox* numberBox(const char* name, int digits, const QStringList& items, const QString& text,
+                     QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMinimumContentsLength(digits);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setEditText(text);
+    DigitsOnlyFilter::install(box);
+    return box;
+}
+
+QStringList numbersFrom(int first, int last, int step = 1) {
+    QStringList items;
+    for (int n = first; n <= last; n += step) {
+        items << QString::number(n);
+    }
+    return items;
+}
+
+QGroupBox* frame(const char* name, const QString& caption, QWidget* parent) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+// The width of `characters` characters of the widest digit in `widget`'s font, plus room
+// for the frame of the box.
+int digitsWidth(const QWidget* widget, int characters) {
+    return widget->fontMetrics().horizontalAdvance(QString(characters, u'0')) +
+           widget->fontMetrics().height();
+}
+
+}  // namespace
+
+void MainWindow::buildControls() {
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildDrawHeader());
+    left->addWidget(buildCourseFrame());
+    left->addWidget(buildFavouriteFrame());
+    left->addWidget(buildPurchaseFrame());
+    left->addWidget(buildSettingsFrame());
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildResultFrames());
+    right->addWidget(buildPageControls());
+    right->addWidget(buildCommentArea());
+    right->addStretch();
+    right->addWidget(buildAboutLine());
+
+    columns->addLayout(left);
+    columns->addSpacing(fontMetrics().height() / 2);
+    columns->addLayout(right);
+    setCentralWidget(central);
+}
+
+QWidget* MainWindow::buildDrawHeader() {
+    auto* header = new QWidget(this);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    txkai_ = textBox("Txkai", {}, header);
+    txkai_->setAlignment(Qt::AlignCenter);
+    auto* label1 = new GapLabel(QStringLiteral("第　　　　回分予想"), txkai_, header);
+    label1->label()->setObjectName(QStringLiteral("Label1"));
+    txday_ = textBox("Txday", QStringLiteral("日付"), header);
+    txday_->setAccessibleName(QStringLiteral("日付"));
+    txday_->setAlignment(Qt::AlignCenter);
+    row->addWidget(label1);
+    row->addStretch();
+    row->addWidget(txday_);
+    return header;
+}
+
+QWidget* MainWindow::buildCourseFrame() {
+    QGroupBox* box = frame("Frame2", QStringLiteral("どのコースになさいます？"), this);
+    auto* grid = new QGridLayout(box);
+    const std::array<QString, 3> captions{QStringLiteral("運だけコース　＝　組み合わせ別乱数抽出"),
+                                          QStringLiteral("堅実コース　＝　7 to 6乱数抽出"),
+                                          QStringLiteral("広範囲コース　＝　カード別データ抽出")};
+    for (int k = 0; k < 3; ++k) {
+        auto* option = new QRadioButton(box);
+        option->setObjectName(indexedName("OpCose", k));
+        option->setAccessibleName(captions[static_cast<std::size_t>(k)]);
+        auto* caption = new ClickableLabel(captions[static_cast<std::size_t>(k)], box);
+        caption->setObjectName(QStringLiteral("Lb%1").arg(k + 1));
+        grid->addWidget(option, k, 0);
+        grid->addWidget(caption, k, 1);
+        opCose_[static_cast<std::size_t>(k)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, k] { selectCourse(k); });
+        connect(caption, &ClickableLabel::clicked, this, [this, k] { selectCourse(k); });
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+QWidget* MainWindow::buildFavouriteFrame() {
+    QGroupBox* box = frame("Frame3", QStringLiteral("任意選択"), this);
+    auto* row = new QHBoxLayout(box);
+    cmbno_ = numberBox("Cmbno", 3, {}, {}, box);
+    QLabel* hint = label("Lbcmb1", QStringLiteral("コレは！という数字を一つ選んでください"), box);
+    hint->setBuddy(cmbno_);
+    cmbno_->setAccessibleName(hint->text());
+    row->addWidget(cmbno_);
+    row->addWidget(hint, 1);
+    return box;
+}
+
+QWidget* MainWindow::buildPurchaseFrame() {
+    QGroupBox* box = frame("Frame5", QStringLiteral("購入情報"), this);
+    auto* grid = new QGridLayout(box);
+    cmbkutisuu_ = numberBox("Cmbkutisuu", 3, numbersFrom(1, 10), QStringLiteral("1"), box);
+    cmbkeizoku_ = numberBox("Cmbkeizoku", 3, numbersFrom(1, 5), QStringLiteral("1"), box);
+    QLabel* units = label("Label7", QStringLiteral("各口数"), box);
+    QLabel* draws = label("Label8", QStringLiteral("継続回数"), box);
+    units->setBuddy(cmbkutisuu_);
+    draws->setBuddy(cmbkeizoku_);
+    cmbkutisuu_->setAccessibleName(units->text());
+    cmbkeizoku_->setAccessibleName(draws->text());
+    grid->addWidget(units, 0, 0);
+    grid->addWidget(cmbkutisuu_, 0, 1);
+    grid->addWidget(draws, 0, 2);
+    grid->addWidget(cmbkeizoku_, 0, 3);
+    grid->setColumnStretch(4, 1);
+
+    cmbABC_ = numberBox("CmbABC", 3, numbersFrom(1, 5), QStringLiteral("1"), box);
+    lbcmb2_ = new GapLabel(QStringLiteral("5通りまで買えます　　　　　　通り"), cmbABC_, box);
+    lbcmb2_->label()->setObjectName(QStringLiteral("Lbcmb2"));
+    grid->addWidget(lbcmb2_, 1, 0, 1, 5);
+
+    txyosan_ = readOnlyBox("Txyosan", box);
+    txyosan_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* total = new GapLabel(QStringLiteral("総額は　　　　　　　　円です"), txyosan_, box);
+    total->label()->setObjectName(QStringLiteral("Label2"));
+    grid->addWidget(total, 2, 0, 1, 5);
+    return box;
+}
+
+QWidget* MainWindow::buildSettingsFrame() {
+    QGroupBox* box = frame("Frame1", QStringLiteral("設定してください"), this);
+    auto* row = new QHBoxLayout(box);
+    QGroupBox* limitFrame = frame("Frame4", QStringLiteral("乱数リミット"), box);
+    auto* limitRow = new QHBoxLayout(limitFrame);
+    cmbRimit_ = numberBox("CmbRimit", 6,
+                          {QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("15000"),
+                           QStringLiteral("20000"), QStringLiteral("30000"), QStringLiteral("40000"),
+                           QStringLiteral("50000")},
+                          QStringLiteral("20000"), limitFrame);
+    cmbRimit_->setAccessibleName(limitFrame->title());
+    limitRow->addWidget(cmbRimit_);
+    limitRow->addWidget(label("Label10", QStringLiteral("回"), limitFrame));
+
+    comGO_ = new QPushButton(QStringLiteral("GO!"), box);
+    comGO_->setObjectName(QStringLiteral("ComGO"));
+    comGO_->setDefault(true);
+    QFont goFont = comGO_->font();
+    goFont.setBold(true);
+    goFont.setPointSizeF(goFont.pointSizeF() * 1.4);
+    comGO_->setFont(goFont);
+    comGO_->setMinimumHeight(comGO_->sizeHint().height() * 3 / 2);
+    connect(comGO_, &QPushButton::clicked, this, &MainWindow::startPrediction);
+
+    command2_ = new QPushButton(QStringLiteral("法則設定"), box);
+    command2_->setObjectName(QStringLiteral("Command2"));
+
+    row->addWidget(limitFrame);
+    row->addWidget(comGO_, 1);
+    row->addWidget(command2_);
+    return box;
+}
+
+QWidget* MainWindow::buildResultFrames() {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    QFont numberFont = font();
+    numberFont.setBold(true);
+    numberFont.setPointSizeF(numberFont.pointSizeF() * 1.3);
+    for (int k = 0; k < Sheet::kLinesPerPage; ++k) {
+        QGroupBox* box = frame("", QStringLiteral("組合せ ") + QChar(u'A' + k), area);
+        box->setObjectName(indexedName("FrameK", k));
+        auto* row = new QHBoxLayout(box);
+        // Line k of page 1 and line k + 5 of page 2 share the frame; one of them is shown.
+        for (int line : {k, k + Sheet::kLinesPerPage}) {
+            for (int n = 0; n < 6; ++n) {
+                QLineEdit* number = readOnlyBox("", box);
+                number->setObjectName(QStringLiteral("Tx%1(%2)").arg(n + 1).arg(line));
+                number->setAccessibleName(box->title() + QStringLiteral(" %1").arg(n + 1));
+                number->setAlignment(Qt::AlignCenter);
+                number->setFont(numberFont);
+                number->setFixedWidth(digitsWidth(number, 3));
+                row->addWidget(number);
+                tx_[static_cast<std::size_t>(line)][static_cast<std::size_t>(n)] = number;
+            }
+        }
+        row->addStretch();
+        column->addWidget(box);
+    }
+    return area;
+}
+
+QWidget* MainWindow::buildPageControls() {
+    auto* controls = new QWidget(this);
+    auto* row = new QHBoxLayout(controls);
+    row->setContentsMargins(0, 0, 0, 0);
+    comPrv_ = new QPushButton(QStringLiteral("<"), controls);
+    comPrv_->setObjectName(QStringLiteral("ComPrv"));
+    comPrv_->setAccessibleName(QStringLiteral("前のページ"));
+    comNext_ = new QPushButton(QStringLiteral(">"), controls);
+    comNext_->setObjectName(QStringLiteral("ComNext"));
+    comNext_->setAccessibleName(QStringLiteral("次のページ"));
+    txPage_ = readOnlyBox("TxPage", controls);
+    txPage_->setAlignment(Qt::AlignCenter);
+    txPage_->setFixedWidth(txPage_->fontMetrics().horizontalAdvance(QStringLiteral("00/0page")) +
+                           txPage_->fontMetrics().height());
+    for (QPushButton* button : {comPrv_, comNext_}) {
+        button->setFixedWidth(button->sizeHint().height() * 2);
+    }
+    connect(comPrv_, &QPushButton::clicked, this,
+            [this] { turnToPreviousPage(sheet_, services_.state); });
+    connect(comNext_, &QPushButton::clicked, this,
+            [this] { turnToNextPage(sheet_, services_.state); });
+    row->addStretch();
+    row->addWidget(comPrv_);
+    row->addWidget(txPage_);
+    row->addWidget(comNext_);
+    row->addStretch();
+    return controls;
+}
+
+QWidget* MainWindow::buildCommentArea() {
+    // The comment and the run's progress bar take turns in the same place.
+    auto* area = new QWidget(this);
+    auto* stack = new QGridLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    text1_ = new QPlainTextEdit(QStringLiteral("買い目の最終判断はご自分で・・・"), area);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("コメント"));
+    text1_->setReadOnly(true);
+    text1_->setFixedHeight(text1_->fontMetrics().lineSpacing() * 3 + text1_->frameWidth() * 2 + 8);
+    bar_ = new QProgressBar(area);
+    bar_->setObjectName(QStringLiteral("Bar"));
+    bar_->setAccessibleName(QStringLiteral("進行状況"));
+    bar_->setVisible(false);
+    stack->addWidget(text1_, 0, 0);
+    stack->addWidget(bar_, 0, 0, Qt::AlignVCenter);
+    area->setMinimumHeight(text1_->height());
+    return area;
+}
+
+QWidget* MainWindow::buildAboutLine() {
+    auto* about = new QWidget(this);
+    auto* grid = new QGridLayout(about);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QLabel* name = label("Label3", QStringLiteral("Kuji6ぽむりん"), about);
+    QFont nameFont = name->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.2);
+    name->setFont(nameFont);
+    grid->addWidget(name, 0, 0);
+    grid->addWidget(label("Label5", QStringLiteral("ver") + QStringLiteral(KUJI6_VERSION), about), 0, 1);
+    grid->addWidget(label("Label6", QStringLiteral("Kuji6ぽむりん開発チーム"), about), 1, 0);
+    QLabel* site = label("Label4", QStringLiteral("https://kuji6.example.org/"), about);
+    site->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(site, 1, 1);
+    grid->setColumnStretch(2, 1);
+    return about;
+}
+
+}  // namespace kuji6

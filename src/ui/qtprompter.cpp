@@ -1,0 +1,73 @@
+#include "ui/qtprompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kuji6 {
+
+namespace {
+
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+struct ButtonChoice {
+    QMessageBox::StandardButton button;
+    const char16_t* caption;
+    MessageAnswer answer;
+};
+
+std::vector<ButtonChoice> choicesFor(MessageButtons buttons) {
+    const ButtonChoice ok{QMessageBox::Ok, u"OK", MessageAnswer::Ok};
+    switch (buttons) {
+        case MessageButtons::Ok: return {ok};
+        case MessageButtons::OkCancel:
+            return {ok, {QMessageBox::Cancel, u"キャンセル", MessageAnswer::Cancel}};
+        case MessageButtons::YesNo:
+            return {{QMessageBox::Yes, u"はい(&Y)", MessageAnswer::Yes},
+                    {QMessageBox::No, u"いいえ(&N)", MessageAnswer::No}};
+    }
+    return {ok};
+}
+
+// The answer when the box is closed without a button: the safe one.
+MessageAnswer escapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok: return MessageAnswer::Ok;
+        case MessageButtons::OkCancel: return MessageAnswer::Cancel;
+        case MessageButtons::YesNo: return MessageAnswer::No;
+    }
+    return MessageAnswer::Ok;
+}
+
+}  // namespace
+
+MessageAnswer QtPrompter::message(MessageIcon icon, const QString& title, const QString& text,
+                                  MessageButtons buttons) {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    title, text, QMessageBox::NoButton, dialogParent());
+    const std::vector<ButtonChoice> choices = choicesFor(buttons);
+    for (const ButtonChoice& choice : choices) {
+        box.addButton(choice.button)->setText(QString::fromUtf16(choice.caption));
+    }
+    box.setDefaultButton(choices.front().button);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonChoice& choice : choices) {
+        if (choice.button == pressed) {
+            return choice.answer;
+        }
+    }
+    return escapeAnswer(buttons);
+}
+
+std::optional<QString> QtPrompter::saveFileName(const QString& proposedName, const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(dialogParent(), {}, proposedName, filter);
+    return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
+std::optional<QString> QtPrompter::openFileName(const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(dialogParent(), {}, {}, filter);
+    return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
+}  // namespace kuji6

@@ -1,0 +1,290 @@
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "datafiles/chainfiles.h"
+#include "engine/state.h"
+#include "fakes.h"
+#include "programfolderfixture.h"
+#include "ui/application.h"
+#include "ui/grouplistwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/systemcolors.h"
+#include "ui/windowregistry.h"
+
+using namespace kuji6;
+using namespace kuji6::test;
+
+namespace {
+
+// The program with fakes at its seams, over a program folder with the shipped data.
+struct Program {
+    ProgramFolderFixture dir;
+    PredictionState state;
+    ScriptedRandom random;
+    FixedClock clock;
+    FakePrompter prompter;
+    std::unique_ptr<Application> app;
+
+    void start() {
+        app = std::make_unique<Application>(AppServices{state, random, clock, prompter, dir.folder()});
+        app->start();
+    }
+    MainWindow* main() const { return app->mainWindow(); }
+
+    template <class T = QWidget>
+    T* control(const QString& name) const {
+        T* widget = main()->findChild<T*>(name);
+        if (!widget) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QAction* menuItem(const QString& name) const { return control<QAction>(name); }
+    QString line(int index) const {
+        QStringList numbers;
+        for (int n = 1; n <= 6; ++n) {
+            numbers << control<QLineEdit>(QStringLiteral("Tx%1(%2)").arg(n).arg(index))->text();
+        }
+        return numbers.join(u' ').trimmed();
+    }
+    void pressGo() { QTest::mouseClick(control<QPushButton>(QStringLiteral("ComGO")), Qt::LeftButton); }
+};
+
+// The ten best numbers of the shipped chain data, as the program ranks them.
+QStringList shippedChainList(const ProgramFolderFixture& dir) {
+    PredictionState state;
+    loadChainRanking(state, dir.folder(), [](const QString&) {});
+    QStringList list;
+    for (int rank = 43; rank >= 34; --rank) {
+        list << QString::number(state.rensaTable[rank]);
+    }
+    return list;
+}
+
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpFillsTheWindow();
+    void startsWithoutChainData();
+    void courseSwitch_data();
+    void courseSwitch();
+    void digitsOnlyFilter_data();
+    void digitsOnlyFilter();
+    void goShowsTheLines();
+    void goReportsErrors();
+    void linesOfPageTwoStayHidden();
+    void groupListIsOneWindow();
+    void backToPredictionModeGivesAFreshWindow();
+};
+
+void MainWindowTest::startUpFillsTheWindow() {
+    Program program;
+    program.start();
+    MainWindow* main = program.main();
+    QCOMPARE(main->objectName(), QStringLiteral("main"));
+    QCOMPARE(main->windowTitle(), QStringLiteral("Kuji6ぽむりん"));
+    auto* cmbno = program.control<QComboBox>(QStringLiteral("Cmbno"));
+    QCOMPARE(itemsOf(cmbno), shippedChainList(program.dir));
+    QCOMPARE(cmbno->currentText(), QString());
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txkai"))->text(), QStringLiteral("2038"));
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txday"))->text(),
+             QLocale::system().toString(QDate(2001, 6, 10), QLocale::ShortFormat));
+    QVERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(0)"))->isChecked());
+    QVERIFY(!program.control(QStringLiteral("Command2"))->isEnabled());
+    QVERIFY(!program.menuItem(QStringLiteral("MnOp"))->isEnabled());
+    QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+    QVERIFY(program.menuItem(QStringLiteral("MnColor"))->isEnabled());
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(), QStringLiteral("1/1page"));
+    QVERIFY(!program.control(QStringLiteral("ComPrv"))->isEnabled());
+    QVERIFY(!program.control(QStringLiteral("ComNext"))->isEnabled());
+    QVERIFY(program.control(QStringLiteral("Tx1(0)"))->isVisible());
+    QVERIFY(!program.control(QStringLiteral("Tx1(5)"))->isVisible());
+    QCOMPARE(program.control<QComboBox>(QStringLiteral("CmbRimit"))->currentText(), QStringLiteral("20000"));
+    QCOMPARE(itemsOf(program.control<QComboBox>(QStringLiteral("CmbABC"))), (QStringList{"1", "2", "3", "4", "5"}));
+    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
+             QStringLiteral("買い目の最終判断はご自分で・・・"));
+    QCOMPARE(program.control<QGroupBox>(QStringLiteral("FrameK(4)"))->title(), QStringLiteral("組合せ E"));
+    QCOMPARE(program.control<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("第　　　　回分予想"));
+    QCOMPARE(program.dir.read(QStringLiteral("data/rens.ini")),
+             shippedChainList(program.dir).join(u',').toLatin1() + "\r\n");
+    QVERIFY(program.prompter.shown.isEmpty());
+}
+
+void MainWindowTest::startsWithoutChainData() {
+    Program program;
+    program.dir.remove(QStringLiteral("data/rensa.ini"));
+    program.start();
+    QCOMPARE(program.prompter.shown.size(), 1);
+    QCOMPARE(program.prompter.shown[0].icon, MessageIcon::Warning);
+    QVERIFY(program.prompter.shown[0].text.contains(
+        QDir::toNativeSeparators(program.dir.folder().rensaFile())));
+    QCOMPARE(program.control<QComboBox>(QStringLiteral("Cmbno"))->count(), 0);
+    QVERIFY(program.main()->isVisible());
+}
+
+void MainWindowTest::courseSwitch_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("course");
+    for (int k = 0; k < 3; ++k) {
+        QTest::addRow("option %d", k) << QStringLiteral("OpCose(%1)").arg(k) << k;
+        QTest::addRow("label %d", k + 1) << QStringLiteral("Lb%1").arg(k + 1) << k;
+    }
+}
+
+void MainWindowTest::courseSwitch() {
+    QFETCH(QString, clicked);
+    QFETCH(int, course);
+    Program program;
+    program.start();
+    program.main()->show();
+    // Start from another course, so the switch has something to change.
+    QTest::mouseClick(program.control(QStringLiteral("Lb%1").arg((course + 1) % 3 + 1)), Qt::LeftButton);
+    QWidget* target = program.control(clicked);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+
+    const bool steady = course == 1;
+    QCOMPARE(program.main()->selectedCourse(), course);
+    QVERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(%1)").arg(course))->isChecked());
+    auto* cmbABC = program.control<QComboBox>(QStringLiteral("CmbABC"));
+    QCOMPARE(cmbABC->isEnabled(), !steady);
+    QCOMPARE(cmbABC->lineEdit()->palette().color(QPalette::Base),
+             systemColor(steady ? SystemColor::ButtonFace : SystemColor::WindowBackground));
+    QCOMPARE(program.control<QLabel>(QStringLiteral("Lbcmb2"))->palette().color(QPalette::WindowText),
+             systemColor(steady ? SystemColor::GrayText : SystemColor::ButtonText));
+    QCOMPARE(program.control(QStringLiteral("Command2"))->isEnabled(), course != 0);
+    QCOMPARE(program.menuItem(QStringLiteral("MnOp"))->isEnabled(), course != 0);
+}
+
+void MainWindowTest::digitsOnlyFilter_data() {
+    QTest::addColumn<QString>("box");
+    for (const char* name : {"CmbABC", "Cmbkeizoku", "Cmbkutisuu", "Cmbno", "CmbRimit"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void MainWindowTest::digitsOnlyFilter() {
+    QFETCH(QString, box);
+    Program program;
+    program.start();
+    program.main()->show();
+    QLineEdit* edit = program.control<QComboBox>(box)->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("a1-2.x 3"));
+    QCOMPARE(edit->text(), QStringLiteral("123"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QStringLiteral("12"));
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QCOMPARE(edit->text(), QStringLiteral("1"));
+    // Shortcuts are not typing: select all and type over it.
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("9"));
+    QCOMPARE(edit->text(), QStringLiteral("9"));
+    // Pasted text is not filtered.
+    edit->insert(QStringLiteral("x"));
+    QCOMPARE(edit->text(), QStringLiteral("9x"));
+}
+
+void MainWindowTest::goShowsTheLines() {
+    Program program;
+    program.start();
+    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
+    program.control<QComboBox>(QStringLiteral("CmbABC"))->setEditText(QStringLiteral("2"));
+    program.control<QComboBox>(QStringLiteral("Cmbkutisuu"))->setEditText(QStringLiteral("3"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30, 2, 3, 4, 6, 8});
+    program.pressGo();
+    QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
+    QCOMPARE(program.line(1), QStringLiteral("2 3 4 6 7 8"));
+    QCOMPARE(program.line(2), QString());
+    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(), QStringLiteral("10回乱数処理しました"));
+    QVERIFY(!program.control(QStringLiteral("Text1"))->isHidden());
+    QVERIFY(program.control(QStringLiteral("Bar"))->isHidden());
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txyosan"))->text(), QStringLiteral("1200"));
+    QVERIFY(program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+    QCOMPARE(program.main()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void MainWindowTest::goReportsErrors() {
+    Program program;
+    program.start();
+    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QString());
+    program.pressGo();
+    QCOMPARE(program.prompter.texts(), QStringList{"入力条件にエラーがあります。"});
+    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(), QStringLiteral("エラーが発生しました"));
+    QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+}
+
+void MainWindowTest::linesOfPageTwoStayHidden() {
+    Program program;
+    program.start();
+    program.main()->show();
+    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("43"));
+    program.control<QComboBox>(QStringLiteral("CmbABC"))->setEditText(QStringLiteral("7"));
+    program.random.pushFiller(1);
+    for (int line = 0; line < 7; ++line) {
+        program.random.pushNumbers({1, 2, 3, 4, 5});
+    }
+    program.pressGo();
+    QCOMPARE(program.line(6), QStringLiteral("1 2 3 4 5 43"));
+    QVERIFY(!program.control(QStringLiteral("Tx1(6)"))->isVisible());
+    QVERIFY(!program.control(QStringLiteral("ComNext"))->isEnabled());
+}
+
+void MainWindowTest::groupListIsOneWindow() {
+    Program program;
+    program.start();
+    program.menuItem(QStringLiteral("MnColor"))->trigger();
+    GroupListWindow* first = program.app->windows().groupList();
+    program.menuItem(QStringLiteral("MnColor"))->trigger();
+    QCOMPARE(program.app->windows().groupList(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->windowTitle(), QStringLiteral("グループ一覧"));
+    QCOMPARE(first->findChild<QGroupBox*>(QStringLiteral("Frame(0)"))->title(), QStringLiteral("グループA"));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(0)"))->text(), QStringLiteral("1, 8, 15, 22, 29, 36, 43"));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(6)"))->text(), QStringLiteral("7, 14, 21, 28, 35, 42"));
+}
+
+void MainWindowTest::backToPredictionModeGivesAFreshWindow() {
+    Program program;
+    program.start();
+    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
+    QTest::mouseClick(program.control(QStringLiteral("Lb3")), Qt::LeftButton);
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    program.control<QRadioButton>(QStringLiteral("OpCose(0)"))->click();
+    program.pressGo();
+    program.menuItem(QStringLiteral("MnColor"))->trigger();
+    QPointer<MainWindow> old = program.main();
+    const qint16 lastKai = program.state.lastKai;
+
+    program.menuItem(QStringLiteral("MnBack"))->trigger();
+    QTRY_VERIFY(old.isNull());
+    QVERIFY(program.main());
+    QVERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(0)"))->isChecked());
+    QCOMPARE(program.line(0), QString());
+    QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+    QVERIFY(!program.menuItem(QStringLiteral("MnOp"))->isEnabled());
+    QVERIFY(!program.app->windows().groupList());
+    QCOMPARE(program.state.lastKai, lastKai);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,76 @@
+#include "commands.h"
+
+#include <QHash>
+#include <optional>
+
+#include "statistics.h"
+
+namespace kuji6::tools {
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "usage: kuji6-data make-data --history FILE --out DIR [--window N]\n"
+    "\n"
+    "make-data   compute data/deme.ini and data/rensa.ini from a draw history\n"
+    "            (CSV: draw,date,n1,n2,n3,n4,n5,n6,bonus) and write them into DIR.\n"
+    "            --window N takes only the last N draws.\n");
+
+// Options of the form --name value.
+QHash<QString, QString> parseOptions(const QStringList& arguments) {
+    QHash<QString, QString> options;
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        const QString& name = arguments[i];
+        if (!name.startsWith(QStringLiteral("--")) || i + 1 >= arguments.size()) {
+            throw ToolError(QStringLiteral("unexpected argument '%1'").arg(name).toStdString());
+        }
+        options.insert(name.mid(2), arguments[i + 1]);
+    }
+    return options;
+}
+
+QString required(const QHash<QString, QString>& options, const QString& name) {
+    if (!options.contains(name)) {
+        throw ToolError(QStringLiteral("--%1 is required").arg(name).toStdString());
+    }
+    return options.value(name);
+}
+
+std::optional<int> windowOption(const QHash<QString, QString>& options) {
+    if (!options.contains(QStringLiteral("window"))) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int window = options.value(QStringLiteral("window")).toInt(&ok);
+    if (!ok) {
+        throw ToolError("--window needs a whole number");
+    }
+    return window;
+}
+
+CommandResult makeData(const QHash<QString, QString>& options) {
+    const auto history = readDrawHistory(required(options, QStringLiteral("history")));
+    const QString out = required(options, QStringLiteral("out"));
+    const DataTables tables = computeStatistics(history, windowOption(options));
+    writeDataFiles(tables, out);
+    return {0, QStringLiteral("wrote deme.ini and rensa.ini for draw %1 to %2\n").arg(tables.kai).arg(out)};
+}
+
+}  // namespace
+
+CommandResult runCommand(const QStringList& arguments) {
+    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help")) {
+        return {arguments.isEmpty() ? 2 : 0, kUsage};
+    }
+    try {
+        const QHash<QString, QString> options = parseOptions(arguments);
+        if (arguments[0] == QStringLiteral("make-data")) {
+            return makeData(options);
+        }
+        throw ToolError(QStringLiteral("unknown command '%1'").arg(arguments[0]).toStdString());
+    } catch (const ToolError& error) {
+        return {1, QStringLiteral("kuji6-data: %1\n").arg(QString::fromStdString(error.what()))};
+    }
+}
+
+}  // namespace kuji6::tools
