@@ -1,0 +1,42 @@
+// Starts the program on the shipped data, fills in a prediction, presses GO! and saves a
+// picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS]
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "common/clock.h"
+#include "engine/random.h"
+#include "ui/application.h"
+#include "ui/qtprompter.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        qWarning("usage: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS]");
+        return 2;
+    }
+    const kuji6::ProgramFolder folder(QApplication::applicationDirPath() + QStringLiteral("/.."));
+    kuji6::PredictionState state;
+    kuji6::MersenneSource random;
+    kuji6::SystemClock clock;
+    kuji6::QtPrompter prompter;
+    kuji6::Application program({state, random, clock, prompter, folder});
+    program.start();
+    kuji6::MainWindow* main = program.mainWindow();
+    main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
+    main->findChild<QComboBox*>(QStringLiteral("Cmbno"))->setEditText(args.value(3, QStringLiteral("7")));
+    main->findChild<QComboBox*>(QStringLiteral("CmbABC"))->setEditText(args.value(4, QStringLiteral("5")));
+    QTimer::singleShot(300, main, [&] {
+        main->findChild<QPushButton*>(QStringLiteral("ComGO"))->click();
+        QTimer::singleShot(300, main, [&] {
+            main->grab().save(args[1]);
+            QApplication::exit(0);
+        });
+    });
+    return app.exec();
+}
