@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     kuji6::MersenneSource random;
     kuji6::SystemClock clock;
     kuji6::QtPrompter prompter;
-    kuji6::Application program({state, random, clock, prompter, folder});
+    kuji6::RuleRecord ruleBuffer;
+    kuji6::Application program({state, random, clock, prompter, folder, ruleBuffer});
     // exit(), not quit(): quit() first asks the windows to close, and the main window answers
     // such a request by quitting the program itself.
     QObject::connect(&program, &kuji6::Application::finished, &app, [] { QApplication::exit(0); });

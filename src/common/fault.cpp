@@ -13,6 +13,7 @@ const char* englishName(FaultKind kind) {
         case FaultKind::FileUnreadable: return "file unreadable";
         case FaultKind::PastEndOfFile: return "input past end of file";
         case FaultKind::FileUnwritable: return "file unwritable";
+        case FaultKind::WrongHeader: return "wrong header word";
     }
     return "runtime fault";
 }
@@ -35,6 +36,7 @@ QString RuntimeFault::reason() const {
         case FaultKind::FileUnreadable: return QStringLiteral("ファイルを読み込めません");
         case FaultKind::PastEndOfFile: return QStringLiteral("データが途中で終わっています");
         case FaultKind::FileUnwritable: return QStringLiteral("ファイルに書き込めません");
+        case FaultKind::WrongHeader: return QStringLiteral("このプログラムのファイルではありません");
     }
     return {};
 }

@@ -14,6 +14,7 @@ enum class FaultKind {
     FileUnreadable,
     PastEndOfFile,  // a file ended before the last field that was needed
     FileUnwritable,
+    WrongHeader,  // a file does not start with the word that marks the program's files
 };
 
 class RuntimeFault : public std::runtime_error {

@@ -7,7 +7,7 @@ namespace kuji6 {
 void readDemeFile(PredictionState& state, const QString& path) {
     FieldReader in = FieldReader::fromFile(path);
     state.demeKai = in.int16();
-    in.byte();  // the header's second value, always 0
+    state.numGroup[0] = in.byte();
     for (int n = 1; n <= 43; ++n) {
         state.drawRate[n] = in.byte();
         state.numGroup[n] = in.byte();

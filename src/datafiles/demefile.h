@@ -9,7 +9,7 @@
 namespace kuji6 {
 
 using DrawRates = Table<Byte, 1, 43>;
-using NumberGroups = Table<Byte, 1, 43>;
+using NumberGroups = Table<Byte, 0, 43>;
 
 // Reads data/deme.ini: the header (draw number, 0) and for n = 1..43 the draw rate and
 // group of n. Values are stored as they are read, so a failure part-way keeps the values

@@ -6,6 +6,8 @@
 #include "common/numbers.h"
 #include "datafiles/demefile.h"
 #include "engine/luckcourse.h"
+#include "engine/steadycourse.h"
+#include "engine/widecourse.h"
 
 namespace kuji6 {
 
@@ -87,9 +89,11 @@ void runCourse(RunContext& run, Course course, Byte favourite, const RunInputs& 
             runLuckCourse(run, favourite, inputs.combinations);
             return;
         case Course::Steady:
+            runSteadyCourse(run, favourite);
+            return;
         case Course::Wide:
-            // These courses come with the rule settings.
-            throw RuntimeFault(FaultKind::IndexOutOfRange, QStringLiteral("course"));
+            runWideCourse(run, favourite, inputs.combinations);
+            return;
     }
 }
 

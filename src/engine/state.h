@@ -17,10 +17,11 @@ enum class RunStatus {
 // only a run's start and the loaders change it, never a reload of the main window.
 struct PredictionState {
     // Draw history (data/deme.ini): the draw its header names, and for each number its
-    // past draw rate in percent and its group 1..7 (A..G).
+    // past draw rate in percent and its group 1..7 (A..G). numGroup[0] holds the header's
+    // second value, 0: no group.
     qint16 demeKai = 0;
     Table<Byte, 1, 43> drawRate;
-    Table<Byte, 1, 43> numGroup;
+    Table<Byte, 0, 43> numGroup;
 
     // Chain data (data/rensa.ini): the latest draw and its six main numbers. After a chain
     // load rensaTable[1..43] ranks the numbers from the lowest chain score to the highest,

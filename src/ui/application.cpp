@@ -2,7 +2,7 @@
 
 namespace kuji6 {
 
-Application::Application(AppServices services) : services_(services) {}
+Application::Application(AppServices services) : services_(services), windows_(services_) {}
 
 Application::~Application() { closeMainWindow(); }
 

@@ -5,6 +5,7 @@
 #include "common/prompter.h"
 #include "engine/random.h"
 #include "engine/state.h"
+#include "rules/rulerecord.h"
 
 namespace kuji6 {
 
@@ -15,6 +16,7 @@ struct AppServices {
     Clock& clock;
     Prompter& prompter;
     const ProgramFolder& folder;
+    RuleRecord& ruleBuffer;  // the rule settings last read from a file
 };
 
 }  // namespace kuji6

@@ -100,6 +100,7 @@ void MainWindow::connectMenu() {
     connect(menu_.back, &QAction::triggered, this, &MainWindow::backToPredictionMode);
     connect(menu_.quit, &QAction::triggered, this, &MainWindow::quitRequested);
     connect(menu_.groups, &QAction::triggered, this, [this] { windows_.showGroupList(); });
+    connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     // Saving, opening and the data update arrive with their windows.
     menu_.open->setEnabled(false);
     menu_.update->setEnabled(false);

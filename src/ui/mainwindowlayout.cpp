@@ -16,6 +16,7 @@
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
 #include "ui/mainwindow.h"
+#include "ui/windowregistry.h"
 
 namespace kuji6 {
 
@@ -216,6 +217,7 @@ QWidget* MainWindow::buildSettingsFrame() {
 
     command2_ = new QPushButton(QStringLiteral("法則設定"), box);
     command2_->setObjectName(QStringLiteral("Command2"));
+    connect(command2_, &QPushButton::clicked, this, [this] { windows_.showRuleWindow(); });
 
     row->addWidget(limitFrame);
     row->addWidget(comGO_, 1);

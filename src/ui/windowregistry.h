@@ -3,7 +3,9 @@
 #include <QPointer>
 
 #include "rules/liverules.h"
+#include "ui/appservices.h"
 #include "ui/grouplistwindow.h"
+#include "ui/rulewindow.h"
 
 namespace kuji6 {
 
@@ -12,7 +14,7 @@ namespace kuji6 {
 // As the run's view of the rule settings window it is also the live rule record.
 class WindowRegistry final : public LiveRules {
 public:
-    WindowRegistry() = default;
+    explicit WindowRegistry(AppServices& services);
     ~WindowRegistry() override;
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
@@ -20,17 +22,23 @@ public:
     void showGroupList();
     GroupListWindow* groupList() const { return groupList_; }
 
-    // The rule settings window is not built yet: no rule is switched on and no group is
-    // excluded, and there is no window to show or unload.
-    RuleSettings current() override { return {}; }
-    void show() override {}
-    void unload() override {}
+    // The rule settings window, created hidden (which reads option.ini) when absent.
+    RuleWindow& ruleWindow();
+    RuleWindow* existingRuleWindow() const { return ruleWindow_; }
+    void showRuleWindow();
+    void unloadRuleWindow();
+
+    RuleSettings current() override { return ruleWindow().settings(); }
+    void show() override { showRuleWindow(); }
+    void unload() override { unloadRuleWindow(); }
 
     // What closing the main window does: no secondary window survives it.
     void unloadAll();
 
 private:
+    AppServices& services_;
     QPointer<GroupListWindow> groupList_;
+    QPointer<RuleWindow> ruleWindow_;
 };
 
 }  // namespace kuji6

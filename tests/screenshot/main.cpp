@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     kuji6::MersenneSource random;
     kuji6::SystemClock clock;
     kuji6::QtPrompter prompter;
-    kuji6::Application program({state, random, clock, prompter, folder});
+    kuji6::RuleRecord ruleBuffer;
+    kuji6::Application program({state, random, clock, prompter, folder, ruleBuffer});
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
     main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
         main->findChild<QPushButton*>(QStringLiteral("ComGO"))->click();
         QTimer::singleShot(300, main, [&] {
             main->grab().save(args[1]);
+            // After a steady or wide-range run the rule settings are shown too.
+            if (QWidget* rules = program.windows().existingRuleWindow()) {
+                rules->grab().save(QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-rules.png")));
+            }
             QApplication::exit(0);
         });
     });

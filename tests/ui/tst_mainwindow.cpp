@@ -30,10 +30,11 @@ struct Program {
     ScriptedRandom random;
     FixedClock clock;
     FakePrompter prompter;
+    RuleRecord ruleBuffer;
     std::unique_ptr<Application> app;
 
     void start() {
-        app = std::make_unique<Application>(AppServices{state, random, clock, prompter, dir.folder()});
+        app = std::make_unique<Application>(AppServices{state, random, clock, prompter, dir.folder(), ruleBuffer});
         app->start();
     }
     MainWindow* main() const { return app->mainWindow(); }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/runcontext.h"
+
+namespace kuji6 {
+
+// The rules that judge single candidate numbers. Each only ever accepts a position
+// (posAccepted = 1); an unaccepted position is drawn again only if another pass follows for
+// another reason.
+
+// The chain method: a fresh number at `position` is accepted when it is in the chain list
+// (rensaTable[1..10]); with the method off every number is.
+void checkChainRule(RunContext& run, const RuleSettings& rules, int position);
+
+// The draw-rate method over positions 1..6 (mode 2, steady course) or 1..5 * lineCount
+// (mode 3, wide-range course): a number whose past draw rate lies in the preferred range is
+// accepted, any other one when a percentage dice falls below its rate. With the method off
+// every examined position is accepted.
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, int mode, Byte lineCount);
+
+}  // namespace kuji6

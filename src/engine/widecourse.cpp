@@ -1,0 +1,82 @@
+#include "engine/widecourse.h"
+
+#include "common/numbers.h"
+#include "datafiles/chainfiles.h"
+#include "datafiles/demefile.h"
+#include "engine/coursepass.h"
+#include "engine/grouprules.h"
+#include "engine/limiter.h"
+#include "engine/linestore.h"
+#include "engine/numberrules.h"
+
+namespace kuji6 {
+
+namespace {
+
+constexpr int kWideMode = 3;
+
+Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
+           const QString& combinationsText) {
+    PredictionState& state = run.state;
+    state.demeThreshold = drawRateThreshold(rules);
+    const Byte lines = fitted<Byte>(floorFromText(combinationsText));
+    state.favNumber = favourite;
+    state.candidate[0] = favourite;  // so that the repeat check also finds the favourite
+    for (int i = 1; i <= 25; ++i) {
+        state.posAccepted[i] = 0;
+    }
+    readDemeFile(state, run.folder.demeFile());
+    loadChainRanking(state, run.folder, [&run](const QString& next) { run.display.setNextDraw(next); });
+    readRensFile(state, run.folder.rensFile());
+    state.workFlag = 0;
+    return lines;
+}
+
+// The seven-group rules line by line; false when they stop the run.
+bool testLines(RunContext& run, const RuleSettings& rules, Byte lines) {
+    const Byte lastLine = fitted<Byte>(lines - 1);
+    for (int line = 0; line <= lastLine; ++line) {
+        checkGroupRules(run, rules, kWideMode, line);
+        applyGroupVerdict(run, kWideMode, line);
+        if (run.state.runStatus == RunStatus::Stop) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One pass; false when the run has to stop.
+bool pass(RunContext& run, const RuleSettings& rules, Byte lines) {
+    PredictionState& state = run.state;
+    const int positions = 5 * lines;
+    drawUnacceptedPositions(run, rules, positions);
+    state.workFlag = 1;
+    checkDrawRateRule(run, rules, kWideMode, lines);
+    if (rules.method[0] && !testLines(run, rules, lines)) {
+        return false;
+    }
+    markRepeatsAndFavourite(state, positions);
+    checkRandomLimit(run, state.randomCount);
+    return state.limiterTripped == 0;
+}
+
+}  // namespace
+
+void runWideCourse(RunContext& run, Byte favourite, const QString& combinationsText) {
+    const RuleSettings rules = run.rules.current();
+    const Byte lines = setUp(run, rules, favourite, combinationsText);
+    while (run.state.workFlag == 0) {
+        if (!pass(run, rules, lines)) {
+            return;
+        }
+    }
+    PredictionState& state = run.state;
+    for (int line = 0; line < lines; ++line) {
+        const auto& c = state.candidate;
+        const int p = line * 5;
+        storeLine(state, run.sheet, {c[p + 1], c[p + 2], c[p + 3], c[p + 4], c[p + 5], state.favNumber}, line);
+    }
+    run.rules.show();
+}
+
+}  // namespace kuji6

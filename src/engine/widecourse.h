@@ -1,0 +1,12 @@
+#pragma once
+
+#include "engine/runcontext.h"
+
+namespace kuji6 {
+
+// The wide-range course: one to five lines of five drawn numbers and the favourite, no
+// drawn number twice on the whole sheet. The three rule methods apply, the seven-group
+// method line by line.
+void runWideCourse(RunContext& run, Byte favourite, const QString& combinationsText);
+
+}  // namespace kuji6

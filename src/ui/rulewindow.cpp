@@ -1,0 +1,354 @@
+#include "ui/rulewindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/numbers.h"
+#include "ui/clickablelabel.h"
+#include "ui/gaplabel.h"
+#include "ui/keyfilter.h"
+#include "ui/systemcolors.h"
+
+namespace kuji6 {
+
+namespace {
+
+constexpr int kSevenGroup = 0;
+constexpr int kChain = 1;
+constexpr int kDrawRate = 2;
+
+const QString kAbove = QStringLiteral("以上");
+
+QString indexedName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// A check box without a caption of its own and the label that names it; a click on the
+// label works the box.
+QCheckBox* captionedBox(const QString& name, QLabel* caption, QWidget* parent) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption->text());
+    if (auto* clickable = qobject_cast<ClickableLabel*>(caption)) {
+        QObject::connect(clickable, &ClickableLabel::clicked, box, [box] {
+            if (box->isEnabled()) {
+                box->click();
+            }
+        });
+    }
+    return box;
+}
+
+ClickableLabel* caption(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new ClickableLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QFrame* separator(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// The group letters with their own colours: bold, larger, readable on their background.
+struct GroupLetter {
+    const char* label;
+    QColor background;
+};
+const std::array<GroupLetter, 7> kGroupLetters{{
+    {"Label4", QColor(255, 224, 192)},
+    {"Label3", QColor(255, 128, 0)},
+    {"Label2", QColor(255, 0, 0)},
+    {"Label9", QColor(192, 0, 192)},
+    {"Label10", QColor(0, 0, 255)},
+    {"Label11", QColor(0, 192, 0)},
+    {"Label12", QColor(0, 255, 255)},
+}};
+
+QLabel* groupLetter(int index, QWidget* parent) {
+    const GroupLetter& letter = kGroupLetters[static_cast<std::size_t>(index)];
+    QLabel* label = caption(QLatin1String(letter.label), QString(QChar(u'A' + index)), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().height() * 3 / 2);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, letter.background);
+    palette.setColor(QPalette::WindowText, letter.background.lightness() < 128 ? Qt::white : Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+RuleWindow::RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& ruleBuffer,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      prompter_(prompter),
+      optionsPath_(std::move(optionsPath)),
+      ruleBuffer_(ruleBuffer) {
+    setObjectName(QStringLiteral("fmOp"));
+    setWindowTitle(QStringLiteral("法則設定"));
+    buildControls();
+}
+
+void RuleWindow::buildControls() {
+    auto* column = new QVBoxLayout(this);
+    auto* frame = new QGroupBox(QStringLiteral("採用法則"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* inside = new QVBoxLayout(frame);
+    inside->addWidget(buildSevenGroupPart());
+    inside->addWidget(separator("Line1", frame));
+    inside->addWidget(buildExcludedGroups());
+    inside->addWidget(separator("Line2", frame));
+    for (int i : {kChain, kDrawRate}) {
+        auto* row = new QHBoxLayout;
+        QLabel* label = caption(i == kChain ? QStringLiteral("Label5") : QStringLiteral("Label6"),
+                                i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), frame);
+        chHo_[static_cast<std::size_t>(i)] = captionedBox(indexedName("ChHo", i), label, frame);
+        row->addWidget(chHo_[static_cast<std::size_t>(i)]);
+        row->addWidget(label, 1);
+        inside->addLayout(row);
+    }
+    inside->addWidget(buildDrawRateLine());
+    column->addWidget(frame);
+    column->addWidget(buildButtons());
+    for (QCheckBox* box : chHo_) {
+        connect(box, &QCheckBox::clicked, this, &RuleWindow::applyMethodLook);
+    }
+    showSevenGroupLook(false);
+    showDrawRateLook(false);
+    // Before any method is switched on the percentage box has its own background.
+    setBoxBackground(cmbDeme_, SystemColor::ButtonFace);
+}
+
+QWidget* RuleWindow::buildSevenGroupPart() {
+    auto* part = new QWidget(this);
+    auto* grid = new QGridLayout(part);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QLabel* label = caption(QStringLiteral("Label1"), QStringLiteral("7色法"), part);
+    chHo_[kSevenGroup] = captionedBox(indexedName("ChHo", kSevenGroup), label, part);
+    auto* groupTable = new QPushButton(QStringLiteral("グループ表"), part);
+    groupTable->setObjectName(QStringLiteral("Command1"));
+    connect(groupTable, &QPushButton::clicked, this, &RuleWindow::groupListRequested);
+    grid->addWidget(chHo_[kSevenGroup], 0, 0);
+    grid->addWidget(label, 0, 1, 1, 2);
+    grid->addWidget(groupTable, 0, 3);
+    const std::array<QString, 4> options{QStringLiteral("グループCはシングル以下"), QStringLiteral("１グループ３個以下"),
+                                         QStringLiteral("１ライン２～５色"), QStringLiteral("未出連帯率反映")};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* optionLabel = caption(indexedName("Lb7", i), options[static_cast<std::size_t>(i)], part);
+        ch7_[static_cast<std::size_t>(i)] = captionedBox(indexedName("Ch7", i), optionLabel, part);
+        lb7_[static_cast<std::size_t>(i)] = optionLabel;
+        grid->addWidget(ch7_[static_cast<std::size_t>(i)], i + 1, 1);
+        grid->addWidget(optionLabel, i + 1, 2, 1, 2);
+    }
+    grid->setColumnMinimumWidth(0, chHo_[kSevenGroup]->sizeHint().width());
+    grid->setColumnStretch(2, 1);
+    return part;
+}
+
+QWidget* RuleWindow::buildExcludedGroups() {
+    auto* part = new QWidget(this);
+    auto* column = new QVBoxLayout(part);
+    column->setContentsMargins(0, 0, 0, 0);
+    lab7_ = caption(QStringLiteral("Lab7"), QStringLiteral("外したいグループがある場合はチェックしてください（２つまで）"), part);
+    column->addWidget(lab7_);
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < 7; ++i) {
+        QLabel* letter = groupLetter(i, part);
+        chout_[static_cast<std::size_t>(i)] = captionedBox(indexedName("Chout", i), letter, part);
+        chout_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("グループ") + letter->text());
+        // A to D in the first row, E to G in the second.
+        const int row = i / 4;
+        const int column = (i % 4) * 2;
+        grid->addWidget(chout_[static_cast<std::size_t>(i)], row, column, Qt::AlignRight);
+        grid->addWidget(letter, row, column + 1);
+    }
+    grid->setColumnStretch(8, 1);
+    column->addLayout(grid);
+    return part;
+}
+
+QWidget* RuleWindow::buildDrawRateLine() {
+    auto* line = new QWidget(this);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(line->fontMetrics().height() * 2, 0, 0, 0);
+    cmbDeme_ = new QComboBox(line);
+    cmbDeme_->setObjectName(QStringLiteral("CmbDeme"));
+    cmbDeme_->setEditable(true);
+    cmbDeme_->setInsertPolicy(QComboBox::NoInsert);
+    cmbDeme_->setCompleter(nullptr);
+    cmbDeme_->addItems({QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20")});
+    cmbDeme_->setEditText(QStringLiteral("15"));
+    DigitsOnlyFilter::install(cmbDeme_);
+    auto* percentLine = new GapLabel(QStringLiteral("過去の出目率　　　　　％"), cmbDeme_, line);
+    lbD1_ = percentLine->label();
+    lbD1_->setObjectName(QStringLiteral("LbD1"));
+
+    cmbUorD_ = new QComboBox(line);
+    cmbUorD_->setObjectName(QStringLiteral("CmbUorD"));
+    cmbUorD_->setAccessibleName(QStringLiteral("優先する向き"));
+    cmbUorD_->setEditable(true);
+    cmbUorD_->setInsertPolicy(QComboBox::NoInsert);
+    cmbUorD_->setCompleter(nullptr);
+    cmbUorD_->addItems({kAbove, QStringLiteral("以下")});
+    // The direction is only ever picked from the list.
+    cmbUorD_->lineEdit()->setReadOnly(true);
+    cmbUorD_->setEditText(kAbove);
+
+    lbD2_ = new QLabel(QStringLiteral("を優先"), line);
+    lbD2_->setObjectName(QStringLiteral("LbD2"));
+    row->addWidget(percentLine);
+    row->addWidget(cmbUorD_);
+    row->addWidget(lbD2_);
+    row->addStretch();
+    return line;
+}
+
+QWidget* RuleWindow::buildButtons() {
+    auto* buttons = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* ok = new QPushButton(QStringLiteral("設定"), buttons);
+    ok->setObjectName(QStringLiteral("ComOk"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), buttons);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &RuleWindow::confirm);
+    connect(cancel, &QPushButton::clicked, this, &RuleWindow::unloadRequested);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return buttons;
+}
+
+void RuleWindow::loadSettings() {
+    try {
+        loadOptionsFile(optionsPath_, ruleBuffer_);
+    } catch (const RuntimeFault& fault) {
+        // No option.ini yet is the normal state before the first 設定.
+        if (fault.kind() != FaultKind::FileNotFound) {
+            prompter_.inform(QStringLiteral("kuji6ぽむりん"),
+                             QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
+        }
+        return;
+    }
+    applyRecord(ruleBuffer_);
+}
+
+void RuleWindow::applyRecord(const RuleRecord& record) {
+    for (std::size_t i = 0; i < chHo_.size(); ++i) {
+        const bool ticked = record.methodSwitch[i] == 1;
+        if (chHo_[i]->isChecked() != ticked) {
+            chHo_[i]->setChecked(ticked);
+            applyMethodLook();
+        }
+    }
+    for (std::size_t i = 0; i < ch7_.size(); ++i) {
+        ch7_[i]->setChecked(record.sevenGroupOption[i] == 1);
+    }
+    for (std::size_t i = 0; i < chout_.size(); ++i) {
+        chout_[i]->setChecked(record.excludedGroup[i] == 1);
+    }
+    cmbDeme_->setEditText(QString::number(record.drawRatePercent));
+    // After the switches, so that the stored direction wins over the one they set.
+    cmbUorD_->setEditText(record.drawRateDirection);
+}
+
+RuleSettings RuleWindow::settings() const {
+    RuleSettings live;
+    for (std::size_t i = 0; i < chHo_.size(); ++i) {
+        live.method[i] = chHo_[i]->isChecked();
+    }
+    for (std::size_t i = 0; i < ch7_.size(); ++i) {
+        live.sevenGroupOption[i] = ch7_[i]->isChecked();
+    }
+    for (std::size_t i = 0; i < chout_.size(); ++i) {
+        live.excludedGroup[i] = chout_[i]->isChecked();
+    }
+    live.drawRatePercent = cmbDeme_->currentText();
+    live.drawRateDirection = cmbUorD_->currentText();
+    return live;
+}
+
+void RuleWindow::showSevenGroupLook(bool on) {
+    const SystemColor text = on ? SystemColor::ButtonText : SystemColor::GrayText;
+    setTextColor(lab7_, text);
+    for (std::size_t i = 0; i < ch7_.size(); ++i) {
+        setTextColor(lb7_[i], text);
+        ch7_[i]->setEnabled(on);
+    }
+    for (QCheckBox* box : chout_) {
+        box->setEnabled(on);
+    }
+}
+
+void RuleWindow::showDrawRateLook(bool on) {
+    const SystemColor text = on ? SystemColor::ButtonText : SystemColor::GrayText;
+    for (QWidget* widget : std::initializer_list<QWidget*>{lbD1_, lbD2_, cmbDeme_, cmbUorD_}) {
+        setTextColor(widget, text);
+    }
+    for (QComboBox* box : {cmbDeme_, cmbUorD_}) {
+        setBoxBackground(box, on ? SystemColor::WindowBackground : SystemColor::InactiveBorder);
+    }
+}
+
+// Whichever method box was clicked, both looks follow the switches; switching anything
+// while the draw-rate method is on sets the direction back to 以上.
+void RuleWindow::applyMethodLook() {
+    showSevenGroupLook(chHo_[kSevenGroup]->isChecked());
+    showDrawRateLook(chHo_[kDrawRate]->isChecked());
+    if (chHo_[kDrawRate]->isChecked()) {
+        cmbUorD_->setEditText(kAbove);
+    }
+}
+
+void RuleWindow::confirm() {
+    try {
+        if (!chHo_[kSevenGroup]->isChecked()) {
+            // 未出連帯率反映 (the fourth option) is kept.
+            for (std::size_t i = 0; i < 3; ++i) {
+                ch7_[i]->setChecked(false);
+            }
+            for (QCheckBox* box : chout_) {
+                box->setChecked(false);
+            }
+        }
+        if (!chHo_[kDrawRate]->isChecked()) {
+            cmbDeme_->setEditText(QStringLiteral("0"));
+            cmbUorD_->setEditText(QString());
+        }
+        if (floorFromText(cmbDeme_->currentText()) > 100) {
+            prompter_.warn(QStringLiteral("注意!"), QStringLiteral("条件は100%以内でお願いしますよ。"));
+        }
+        saveOptionsFile(optionsPath_, settings());
+    } catch (const RuntimeFault&) {
+        prompter_.warn(QStringLiteral("注意!"), QStringLiteral("入力条件にエラーがあります。"));
+        return;
+    }
+    emit unloadRequested();
+}
+
+void RuleWindow::closeEvent(QCloseEvent* event) {
+    // The close box discards the edits like キャンセル: the registry destroys the window.
+    event->ignore();
+    emit unloadRequested();
+}
+
+}  // namespace kuji6
