@@ -53,7 +53,9 @@ CommandResult makeData(const QHash<QString, QString>& options) {
     const QString out = required(options, QStringLiteral("out"));
     const DataTables tables = computeStatistics(history, windowOption(options));
     writeDataFiles(tables, out);
-    return {0, QStringLiteral("wrote deme.ini and rensa.ini for draw %1 to %2\n").arg(tables.kai).arg(out)};
+    return {0, QStringLiteral("wrote deme.ini and rensa.ini for draw %1 to %2\n")
+                   .arg(tables.kai)
+                   .arg(out)};
 }
 
 }  // namespace

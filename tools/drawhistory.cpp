@@ -18,7 +18,10 @@ int integerColumn(const QString& text, int min, int max, const QString& where, c
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < min || value > max) {
-        refuse(where, QStringLiteral("%1 '%2' is not a number %3..%4").arg(QLatin1String(name), text).arg(min).arg(max));
+        refuse(where, QStringLiteral("%1 '%2' is not a number %3..%4")
+                          .arg(QLatin1String(name), text)
+                          .arg(min)
+                          .arg(max));
     }
     return value;
 }
@@ -35,7 +38,8 @@ Draw parseLine(const QString& line, const QString& where) {
         refuse(where, QStringLiteral("date '%1' is not YYYY-MM-DD").arg(draw.date));
     }
     for (std::size_t i = 0; i < draw.main.size(); ++i) {
-        const Byte number = static_cast<Byte>(integerColumn(columns[static_cast<qsizetype>(i) + 2], 1, 43, where, "main number"));
+        const Byte number = static_cast<Byte>(
+            integerColumn(columns[static_cast<qsizetype>(i) + 2], 1, 43, where, "main number"));
         for (std::size_t j = 0; j < i; ++j) {
             if (draw.main[j] == number) {
                 refuse(where, QStringLiteral("main number %1 is repeated").arg(number));
@@ -61,7 +65,9 @@ std::vector<Draw> parseDrawHistory(const QByteArray& csv, const QString& sourceN
         const QString where = QStringLiteral("%1:%2").arg(sourceName).arg(i + 1);
         Draw draw = parseLine(line, where);
         if (!draws.empty() && draw.number <= draws.back().number) {
-            refuse(where, QStringLiteral("draw %1 does not follow draw %2").arg(draw.number).arg(draws.back().number));
+            refuse(where, QStringLiteral("draw %1 does not follow draw %2")
+                              .arg(draw.number)
+                              .arg(draws.back().number));
         }
         draws.push_back(std::move(draw));
     }

@@ -19,7 +19,7 @@ struct Draw {
 
 // A history or statistics problem, reported to the user as it stands.
 class ToolError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

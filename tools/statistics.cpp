@@ -14,8 +14,8 @@ std::span<const Draw> lastDraws(const std::vector<Draw>& history, std::optional<
     if (window && *window < 1) {
         throw ToolError("--window must be at least 1");
     }
-    const std::size_t count = window ? std::min(history.size(), static_cast<std::size_t>(*window))
-                                     : history.size();
+    const std::size_t count =
+        window ? std::min(history.size(), static_cast<std::size_t>(*window)) : history.size();
     return std::span<const Draw>(history).last(count);
 }
 
@@ -29,7 +29,8 @@ void computeDrawRates(std::span<const Draw> draws, DataTables& tables) {
     const auto total = static_cast<qint64>(draws.size());
     for (int n = 1; n <= 43; ++n) {
         // 100 * a / total rounded half away from zero, in whole numbers.
-        tables.drawRate[n] = static_cast<Byte>((200 * appearances[static_cast<std::size_t>(n)] + total) / (2 * total));
+        tables.drawRate[n] = static_cast<Byte>(
+            (200 * appearances[static_cast<std::size_t>(n)] + total) / (2 * total));
         tables.numGroup[n] = static_cast<Byte>((n - 1) % 7 + 1);
     }
 }
@@ -46,8 +47,12 @@ void computeChains(std::span<const Draw> draws, DataTables& tables) {
     for (int slot = 1; slot <= 1849; ++slot) {
         const int count = counts[static_cast<std::size_t>(slot)];
         if (count > 255) {
-            throw ToolError(QStringLiteral("chain count %1 -> %2 is %3, above the 255 the data file can hold; use --window to take fewer draws")
-                                .arg((slot - 1) / 43 + 1).arg((slot - 1) % 43 + 1).arg(count).toStdString());
+            throw ToolError(QStringLiteral("chain count %1 -> %2 is %3, above the 255 the data "
+                                           "file can hold; use --window to take fewer draws")
+                                .arg((slot - 1) / 43 + 1)
+                                .arg((slot - 1) % 43 + 1)
+                                .arg(count)
+                                .toStdString());
         }
         tables.chain[slot] = static_cast<Byte>(count);
     }
@@ -81,7 +86,9 @@ void writeDataFiles(const DataTables& tables, const QString& folder) {
         try {
             saveBytes(bytes, dir.filePath(name));
         } catch (const RuntimeFault& fault) {
-            throw ToolError(QStringLiteral("cannot write %1: %2").arg(fault.file(), fault.detail()).toStdString());
+            throw ToolError(QStringLiteral("cannot write %1: %2")
+                                .arg(fault.file(), fault.detail())
+                                .toStdString());
         }
     }
 }

@@ -5,7 +5,11 @@
 
 namespace kuji6 {
 
-int SystemClock::seconds() { return QTime::currentTime().second(); }
-QDate SystemClock::today() { return QDate::currentDate(); }
+int SystemClock::seconds() {
+    return QTime::currentTime().second();
+}
+QDate SystemClock::today() {
+    return QDate::currentDate();
+}
 
 }  // namespace kuji6

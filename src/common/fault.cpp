@@ -6,14 +6,22 @@ namespace {
 
 const char* englishName(FaultKind kind) {
     switch (kind) {
-        case FaultKind::Overflow: return "overflow";
-        case FaultKind::IndexOutOfRange: return "index out of range";
-        case FaultKind::TypeMismatch: return "type mismatch";
-        case FaultKind::FileNotFound: return "file not found";
-        case FaultKind::FileUnreadable: return "file unreadable";
-        case FaultKind::PastEndOfFile: return "input past end of file";
-        case FaultKind::FileUnwritable: return "file unwritable";
-        case FaultKind::WrongHeader: return "wrong header word";
+        case FaultKind::Overflow:
+            return "overflow";
+        case FaultKind::IndexOutOfRange:
+            return "index out of range";
+        case FaultKind::TypeMismatch:
+            return "type mismatch";
+        case FaultKind::FileNotFound:
+            return "file not found";
+        case FaultKind::FileUnreadable:
+            return "file unreadable";
+        case FaultKind::PastEndOfFile:
+            return "input past end of file";
+        case FaultKind::FileUnwritable:
+            return "file unwritable";
+        case FaultKind::WrongHeader:
+            return "wrong header word";
     }
     return "runtime fault";
 }
@@ -29,14 +37,22 @@ RuntimeFault::RuntimeFault(FaultKind kind, const QString& detail, const QString&
 
 QString RuntimeFault::reason() const {
     switch (kind_) {
-        case FaultKind::Overflow: return QStringLiteral("値が範囲を超えています");
-        case FaultKind::IndexOutOfRange: return QStringLiteral("データの位置が範囲外です");
-        case FaultKind::TypeMismatch: return QStringLiteral("数値ではない値があります");
-        case FaultKind::FileNotFound: return QStringLiteral("ファイルが見つかりません");
-        case FaultKind::FileUnreadable: return QStringLiteral("ファイルを読み込めません");
-        case FaultKind::PastEndOfFile: return QStringLiteral("データが途中で終わっています");
-        case FaultKind::FileUnwritable: return QStringLiteral("ファイルに書き込めません");
-        case FaultKind::WrongHeader: return QStringLiteral("このプログラムのファイルではありません");
+        case FaultKind::Overflow:
+            return QStringLiteral("値が範囲を超えています");
+        case FaultKind::IndexOutOfRange:
+            return QStringLiteral("データの位置が範囲外です");
+        case FaultKind::TypeMismatch:
+            return QStringLiteral("数値ではない値があります");
+        case FaultKind::FileNotFound:
+            return QStringLiteral("ファイルが見つかりません");
+        case FaultKind::FileUnreadable:
+            return QStringLiteral("ファイルを読み込めません");
+        case FaultKind::PastEndOfFile:
+            return QStringLiteral("データが途中で終わっています");
+        case FaultKind::FileUnwritable:
+            return QStringLiteral("ファイルに書き込めません");
+        case FaultKind::WrongHeader:
+            return QStringLiteral("このプログラムのファイルではありません");
     }
     return {};
 }

@@ -18,7 +18,7 @@ enum class FaultKind {
 };
 
 class RuntimeFault : public std::runtime_error {
-public:
+  public:
     explicit RuntimeFault(FaultKind kind, const QString& detail = {}, const QString& file = {});
 
     FaultKind kind() const { return kind_; }
@@ -29,7 +29,7 @@ public:
     // A short Japanese reason for messages that name what went wrong.
     QString reason() const;
 
-private:
+  private:
     FaultKind kind_;
     QString detail_;
     QString file_;

@@ -7,9 +7,15 @@ namespace kuji6 {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool endsField(char c) { return c == ',' || isLineEnd(c); }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool endsField(char c) {
+    return c == ',' || isLineEnd(c);
+}
 
 QByteArray trimmedBlanks(QByteArray field) {
     while (!field.isEmpty() && isBlank(field.back())) {
@@ -67,8 +73,12 @@ QString FieldReader::text() {
     return decoder_.decode(field);
 }
 
-quint8 FieldReader::byte() { return static_cast<quint8>(integer(0, 255)); }
-qint16 FieldReader::int16() { return static_cast<qint16>(integer(-32768, 32767)); }
+quint8 FieldReader::byte() {
+    return static_cast<quint8>(integer(0, 255));
+}
+qint16 FieldReader::int16() {
+    return static_cast<qint16>(integer(-32768, 32767));
+}
 qint32 FieldReader::int32() {
     return static_cast<qint32>(integer(-2147483647LL - 1, 2147483647LL));
 }
@@ -175,8 +185,7 @@ FieldWriter& FieldWriter::endLine() {
 
 void saveBytes(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
     }
 }

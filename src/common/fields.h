@@ -28,7 +28,7 @@ enum class NonNumeric {
 // Reading a field when the data has run out is a PastEndOfFile error; data after the last
 // field a caller reads is never looked at.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(QByteArray bytes, NonNumeric nonNumeric = NonNumeric::Fault);
 
     // The whole file at `path`; FileNotFound or FileUnreadable when it cannot be read.
@@ -42,7 +42,7 @@ public:
     // True when no further field can be read.
     bool atEnd() const { return pos_ >= bytes_.size(); }
 
-private:
+  private:
     QByteArray nextField();
     qint64 integer(qint64 min, qint64 max);
     void skipBlanks();
@@ -63,7 +63,7 @@ private:
 // fields of a line, text fields in double quotes (code page 932), numbers in plain decimal,
 // every line ended by CR LF.
 class FieldWriter {
-public:
+  public:
     FieldWriter();
 
     FieldWriter& text(const QString& value);
@@ -75,7 +75,7 @@ public:
     // Replaces the file at `path` with the fields written so far (see saveBytes).
     void saveTo(const QString& path) const { saveBytes(bytes_, path); }
 
-private:
+  private:
     void separate();
 
     QByteArray bytes_;

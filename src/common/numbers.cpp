@@ -1,11 +1,12 @@
 #include "common/numbers.h"
 
-
 namespace kuji6 {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Checks the shape [sign] digits [. digits] with at least one digit.
 bool isPlainNumber(QStringView s) {

@@ -46,6 +46,8 @@ T roundedFromText(const QString& text) {
 
 // A control's text rounded down to a whole number (still a double: callers compare or
 // convert it with the range check their target needs).
-inline double floorFromText(const QString& text) { return std::floor(numberFromText(text)); }
+inline double floorFromText(const QString& text) {
+    return std::floor(numberFromText(text));
+}
 
 }  // namespace kuji6

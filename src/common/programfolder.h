@@ -7,7 +7,7 @@ namespace kuji6 {
 // The folder that holds the program's data folder and its options file, and the paths of
 // every file the program keeps there.
 class ProgramFolder {
-public:
+  public:
     explicit ProgramFolder(QString path);
 
     const QString& path() const { return path_; }
@@ -18,7 +18,7 @@ public:
     QString updateFile() const;   // where a downloaded update file is kept
     QString optionsFile() const;  // the stored rule settings
 
-private:
+  private:
     QString path_;
 };
 

@@ -12,7 +12,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 // Every message box and file dialog of the program goes through here, so that what the
 // user is asked and told can be checked without a screen.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     virtual MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,

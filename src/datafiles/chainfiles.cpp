@@ -78,7 +78,9 @@ void readRensFile(PredictionState& state, const QString& path) {
     }
 }
 
-QString nextDrawText(qint16 kai) { return QString::number(int{kai} + 1); }
+QString nextDrawText(qint16 kai) {
+    return QString::number(int{kai} + 1);
+}
 
 QByteArray rensaFileBytes(qint16 lastKai, const LatestNumbers& lastNumbers,
                           const ChainMatrix& chain, const std::function<void()>& recordWritten) {

@@ -30,6 +30,7 @@ QString nextDrawText(qint16 kai);
 // The bytes of a data/rensa.ini; `recordWritten` is called after the latest-draw line and
 // after each chain value.
 QByteArray rensaFileBytes(qint16 lastKai, const LatestNumbers& lastNumbers,
-                          const ChainMatrix& chain, const std::function<void()>& recordWritten = {});
+                          const ChainMatrix& chain,
+                          const std::function<void()>& recordWritten = {});
 
 }  // namespace kuji6

@@ -14,7 +14,9 @@ void readDemeFile(PredictionState& state, const QString& path) {
     }
 }
 
-void probeDemeFile(const QString& path) { FieldReader::fromFile(path).int16(); }
+void probeDemeFile(const QString& path) {
+    FieldReader::fromFile(path).int16();
+}
 
 QByteArray demeFileBytes(qint16 kai, const DrawRates& drawRate, const NumberGroups& numGroup,
                          const std::function<void()>& recordWritten) {

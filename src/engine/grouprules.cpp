@@ -11,9 +11,13 @@ constexpr int kSevenGroupAtMostThree = 1;
 constexpr int kSevenGroupTwoToFive = 2;
 constexpr int kSevenGroupUnseenPairs = 3;
 
-int positionOf(int mode, int line, int k) { return mode == 3 ? line * 5 + k : k; }
+int positionOf(int mode, int line, int k) {
+    return mode == 3 ? line * 5 + k : k;
+}
 
-bool isGroup(Byte group) { return group >= A && group <= G; }
+bool isGroup(Byte group) {
+    return group >= A && group <= G;
+}
 
 void countGroups(PredictionState& state, int mode, int line) {
     state.groupCount.fill(0);
@@ -62,7 +66,8 @@ RunStatus excludedGroupVerdict(RunContext& run, const RuleSettings& rules) {
 // excluded, which no line can satisfy.
 RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules) {
     const auto& out = rules.excludedGroup;
-    const QString message = QStringLiteral("未出連帯率反映チェックを外すか、外したいグループを変えて下さい。");
+    const QString message =
+        QStringLiteral("未出連帯率反映チェックを外すか、外したいグループを変えて下さい。");
     if (out[A - 1] && out[E - 1]) {
         contradiction(run, message, QStringLiteral("AとEは未出連帯対象です"));
         return RunStatus::Stop;
@@ -80,7 +85,8 @@ RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules) {
 RunStatus verdict(RunContext& run, const RuleSettings& rules) {
     const PredictionState& state = run.state;
     if (rules.method[0]) {
-        if (const RunStatus excluded = excludedGroupVerdict(run, rules); excluded != RunStatus::CarryOn) {
+        if (const RunStatus excluded = excludedGroupVerdict(run, rules);
+            excluded != RunStatus::CarryOn) {
             return excluded;
         }
     }

@@ -24,7 +24,8 @@ const QString kAttention = QStringLiteral("注意!");
 // Asks before a limit that may keep the program busy for long; false when the user backs out.
 bool confirmLimit(RunContext& run) {
     const MessageAnswer answer = run.prompter.message(
-        MessageIcon::Warning, QStringLiteral("乱数リミット") + QString::number(run.state.randomLimit),
+        MessageIcon::Warning,
+        QStringLiteral("乱数リミット") + QString::number(run.state.randomLimit),
         QStringLiteral("フリーズする可能性があります。よろしいですか？"), MessageButtons::OkCancel);
     if (answer == MessageAnswer::Ok) {
         return true;
@@ -37,7 +38,8 @@ bool favouriteInRange(RunContext& run, double favourite) {
     if (favourite >= 1 && favourite <= 43) {
         return true;
     }
-    run.prompter.warn(QStringLiteral("任意の数字"), QStringLiteral("クジ６って１～４３までなんだよねぇ"));
+    run.prompter.warn(QStringLiteral("任意の数字"),
+                      QStringLiteral("クジ６って１～４３までなんだよねぇ"));
     run.display.setComment(QStringLiteral("次はちゃんと選んでね"));
     return false;
 }

@@ -9,7 +9,7 @@ namespace kuji6 {
 
 // A uniform source of values in [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;
 };
@@ -18,17 +18,21 @@ public:
 // so that with the same clock seconds every run is reproducible from start-up. Each value
 // takes 24 random bits, which a float holds exactly, so r * 43 + 1 never reaches 44.
 class MersenneSource final : public RandomSource {
-public:
+  public:
     float next() override { return static_cast<float>(generator_() >> 8) / 16777216.0f; }
 
-private:
+  private:
     std::mt19937 generator_;
 };
 
 // A lottery number 1..43: floor(r * 43 + 1) in single precision.
-inline Byte lotteryNumber(float r) { return static_cast<Byte>(std::floor(r * 43.0f + 1.0f)); }
+inline Byte lotteryNumber(float r) {
+    return static_cast<Byte>(std::floor(r * 43.0f + 1.0f));
+}
 
 // A percentage dice 1..100: floor(r * 100 + 1) in single precision.
-inline Byte percentDice(float r) { return static_cast<Byte>(std::floor(r * 100.0f + 1.0f)); }
+inline Byte percentDice(float r) {
+    return static_cast<Byte>(std::floor(r * 100.0f + 1.0f));
+}
 
 }  // namespace kuji6

@@ -6,7 +6,7 @@ namespace kuji6 {
 
 // A progress bar: range, value and whether it is shown.
 class ProgressSink {
-public:
+  public:
     virtual ~ProgressSink() = default;
     virtual void setProgressRange(int minimum, int maximum) = 0;
     virtual void setProgressValue(int value) = 0;
@@ -15,7 +15,7 @@ public:
 
 // What a prediction run shows in the main window besides the result sheet.
 class RunDisplay : public ProgressSink {
-public:
+  public:
     virtual void setBusy(bool busy) = 0;  // the busy mouse pointer
     virtual void setComment(const QString& text) = 0;
     virtual void setCommentVisible(bool visible) = 0;

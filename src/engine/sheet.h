@@ -9,7 +9,7 @@ namespace kuji6 {
 
 // Told about every change of the sheet, so that a window can show it as it happens.
 class SheetObserver {
-public:
+  public:
     virtual ~SheetObserver() = default;
     virtual void lineChanged(int line) = 0;
     virtual void pagesChanged() = 0;
@@ -18,7 +18,7 @@ public:
 // The prediction sheet: ten result lines of six number texts, shown five to a page (lines
 // 0..4 on page 1, 5..9 on page 2), with the page indicator and the two page buttons.
 class Sheet {
-public:
+  public:
     static constexpr int kLines = 10;
     static constexpr int kLinesPerPage = 5;
     using Line = std::array<QString, 6>;
@@ -38,7 +38,7 @@ public:
 
     void setObserver(SheetObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     void pagesChanged();
 
     std::array<Line, kLines> lines_;

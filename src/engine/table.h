@@ -14,7 +14,7 @@ using Byte = quint8;
 // than a stray memory access.
 template <class T, int First, int Last>
 class Table {
-public:
+  public:
     static constexpr int first = First;
     static constexpr int last = Last;
 
@@ -24,7 +24,7 @@ public:
     void fill(const T& value) { values_.fill(value); }
     bool operator==(const Table&) const = default;
 
-private:
+  private:
     static std::size_t slot(int index) {
         if (index < First || index > Last) {
             throw RuntimeFault(FaultKind::IndexOutOfRange, QString::number(index));

@@ -26,7 +26,8 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
         state.posAccepted[i] = 0;
     }
     readDemeFile(state, run.folder.demeFile());
-    loadChainRanking(state, run.folder, [&run](const QString& next) { run.display.setNextDraw(next); });
+    loadChainRanking(state, run.folder,
+                     [&run](const QString& next) { run.display.setNextDraw(next); });
     readRensFile(state, run.folder.rensFile());
     state.workFlag = 0;
     return lines;
@@ -74,7 +75,8 @@ void runWideCourse(RunContext& run, Byte favourite, const QString& combinationsT
     for (int line = 0; line < lines; ++line) {
         const auto& c = state.candidate;
         const int p = line * 5;
-        storeLine(state, run.sheet, {c[p + 1], c[p + 2], c[p + 3], c[p + 4], c[p + 5], state.favNumber}, line);
+        storeLine(state, run.sheet,
+                  {c[p + 1], c[p + 2], c[p + 3], c[p + 4], c[p + 5], state.favNumber}, line);
     }
     run.rules.show();
 }

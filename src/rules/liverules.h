@@ -20,7 +20,7 @@ struct RuleSettings {
 // The rule settings window as a run sees it. Asking for the settings creates the window,
 // hidden, when it does not exist.
 class LiveRules {
-public:
+  public:
     virtual ~LiveRules() = default;
     virtual RuleSettings current() = 0;
     virtual void show() = 0;    // shown, not modal; created first when needed

@@ -4,9 +4,13 @@ namespace kuji6 {
 
 Application::Application(AppServices services) : services_(services), windows_(services_) {}
 
-Application::~Application() { closeMainWindow(); }
+Application::~Application() {
+    closeMainWindow();
+}
 
-void Application::start() { openMainWindow(); }
+void Application::start() {
+    openMainWindow();
+}
 
 void Application::openMainWindow() {
     main_ = new MainWindow(services_, windows_);

@@ -13,7 +13,7 @@ namespace kuji6 {
 // recreated, not the state, when the user goes back to prediction mode.
 class Application final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Application(AppServices services);
     ~Application() override;
 
@@ -21,10 +21,10 @@ public:
     MainWindow* mainWindow() const { return main_; }
     WindowRegistry& windows() { return windows_; }
 
-signals:
+  signals:
     void finished();
 
-private:
+  private:
     void openMainWindow();
     void closeMainWindow();
     void backToPredictionMode();

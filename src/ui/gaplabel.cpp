@@ -9,7 +9,9 @@ namespace {
 
 constexpr QChar kIdeographicSpace = u'\u3000';
 
-qsizetype gapIndex(const QString& text) { return text.indexOf(kIdeographicSpace); }
+qsizetype gapIndex(const QString& text) {
+    return text.indexOf(kIdeographicSpace);
+}
 
 qsizetype gapLength(const QString& text) {
     qsizetype end = gapIndex(text);

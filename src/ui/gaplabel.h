@@ -10,7 +10,7 @@ namespace kuji6 {
 // label with its whole text; the box is kept over the gap whatever the font size.
 class GapLabel : public QWidget {
     Q_OBJECT
-public:
+  public:
     GapLabel(const QString& caption, QWidget* field, QWidget* parent = nullptr);
 
     QLabel* label() const { return label_; }
@@ -19,11 +19,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     // Where the gap starts and how wide it is, in the label's font.
     int gapStart() const;
     int gapWidth() const;

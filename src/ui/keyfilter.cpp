@@ -18,7 +18,9 @@ bool typesText(const QKeyEvent* key) {
 
 }  // namespace
 
-bool passesDigitsOnly(char16_t code) { return (code >= u'0' && code <= u'9') || code == kBackspace; }
+bool passesDigitsOnly(char16_t code) {
+    return (code >= u'0' && code <= u'9') || code == kBackspace;
+}
 
 void DigitsOnlyFilter::install(QWidget* box) {
     QWidget* target = box;

@@ -11,13 +11,13 @@ namespace kuji6 {
 // shortcuts such as copy and paste are not typing and pass; pasted text is not filtered.
 class DigitsOnlyFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     // Filters the keys typed into `box` (a text box or an editable combo box).
     static void install(QWidget* box);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

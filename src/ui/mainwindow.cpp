@@ -24,9 +24,10 @@ namespace {
 const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
 
 QString startupFailureText(const RuntimeFault& fault) {
-    return QStringLiteral("データファイルを読み込めませんでした。\n\n"
-                          "ファイル: %1\n理由: %2\n\n"
-                          "「コレは！という数字」の候補なしで続けます。")
+    return QStringLiteral(
+               "データファイルを読み込めませんでした。\n\n"
+               "ファイル: %1\n理由: %2\n\n"
+               "「コレは！という数字」の候補なしで続けます。")
         .arg(QDir::toNativeSeparators(fault.file()), fault.reason());
 }
 
@@ -46,7 +47,9 @@ MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* 
     loadStartupData();
 }
 
-MainWindow::~MainWindow() { sheet_.setObserver(nullptr); }
+MainWindow::~MainWindow() {
+    sheet_.setObserver(nullptr);
+}
 
 void MainWindow::loadStartupData() {
     try {
@@ -88,10 +91,10 @@ int MainWindow::selectedCourse() const {
 }
 
 void MainWindow::startPrediction() {
-    const RunInputs inputs{cmbRimit_->currentText(), cmbno_->currentText(),
-                           cmbABC_->currentText(),  cmbkutisuu_->currentText(),
+    const RunInputs inputs{cmbRimit_->currentText(),   cmbno_->currentText(),
+                           cmbABC_->currentText(),     cmbkutisuu_->currentText(),
                            cmbkeizoku_->currentText(), selectedCourse()};
-    RunContext run{services_.state,    services_.random, sheet_, *this,
+    RunContext run{services_.state,    services_.random, sheet_,          *this,
                    services_.prompter, windows_,         services_.folder};
     startRun(run, services_.clock, inputs);
 }
@@ -111,9 +114,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit quitRequested();
 }
 
-void MainWindow::setProgressRange(int minimum, int maximum) { bar_->setRange(minimum, maximum); }
-void MainWindow::setProgressValue(int value) { bar_->setValue(value); }
-void MainWindow::setProgressVisible(bool visible) { bar_->setVisible(visible); }
+void MainWindow::setProgressRange(int minimum, int maximum) {
+    bar_->setRange(minimum, maximum);
+}
+void MainWindow::setProgressValue(int value) {
+    bar_->setValue(value);
+}
+void MainWindow::setProgressVisible(bool visible) {
+    bar_->setVisible(visible);
+}
 
 void MainWindow::setBusy(bool busy) {
     if (busy) {
@@ -123,11 +132,21 @@ void MainWindow::setBusy(bool busy) {
     }
 }
 
-void MainWindow::setComment(const QString& text) { text1_->setPlainText(text); }
-void MainWindow::setCommentVisible(bool visible) { text1_->setVisible(visible); }
-void MainWindow::setTotalPrice(const QString& text) { txyosan_->setText(text); }
-void MainWindow::setSaveEnabled(bool enabled) { menu_.save->setEnabled(enabled); }
-void MainWindow::setNextDraw(const QString& text) { txkai_->setText(text); }
+void MainWindow::setComment(const QString& text) {
+    text1_->setPlainText(text);
+}
+void MainWindow::setCommentVisible(bool visible) {
+    text1_->setVisible(visible);
+}
+void MainWindow::setTotalPrice(const QString& text) {
+    txyosan_->setText(text);
+}
+void MainWindow::setSaveEnabled(bool enabled) {
+    menu_.save->setEnabled(enabled);
+}
+void MainWindow::setNextDraw(const QString& text) {
+    txkai_->setText(text);
+}
 
 void MainWindow::lineChanged(int line) {
     const Sheet::Line& numbers = sheet_.line(line);

@@ -26,7 +26,7 @@ class WindowRegistry;
 // and the menus. It reads its controls, hands them to the engine and shows what comes back.
 class MainWindow final : public QMainWindow, public RunDisplay, public SheetObserver {
     Q_OBJECT
-public:
+  public:
     MainWindow(AppServices& services, WindowRegistry& windows, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -37,14 +37,14 @@ public:
     void selectCourse(int index);
     int selectedCourse() const;
 
-signals:
+  signals:
     void backToPredictionMode();
     void quitRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // RunDisplay
     void setProgressRange(int minimum, int maximum) override;
     void setProgressValue(int value) override;

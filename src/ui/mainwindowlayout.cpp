@@ -198,8 +198,8 @@ QWidget* MainWindow::buildSettingsFrame() {
     auto* limitRow = new QHBoxLayout(limitFrame);
     cmbRimit_ = numberBox("CmbRimit", 6,
                           {QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("15000"),
-                           QStringLiteral("20000"), QStringLiteral("30000"), QStringLiteral("40000"),
-                           QStringLiteral("50000")},
+                           QStringLiteral("20000"), QStringLiteral("30000"),
+                           QStringLiteral("40000"), QStringLiteral("50000")},
                           QStringLiteral("20000"), limitFrame);
     cmbRimit_->setAccessibleName(limitFrame->title());
     limitRow->addWidget(cmbRimit_);
@@ -314,7 +314,8 @@ QWidget* MainWindow::buildAboutLine() {
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.2);
     name->setFont(nameFont);
     grid->addWidget(name, 0, 0);
-    grid->addWidget(label("Label5", QStringLiteral("ver") + QStringLiteral(KUJI6_VERSION), about), 0, 1);
+    grid->addWidget(label("Label5", QStringLiteral("ver") + QStringLiteral(KUJI6_VERSION), about),
+                    0, 1);
     grid->addWidget(label("Label6", QStringLiteral("Kuji6ぽむりん開発チーム"), about), 1, 0);
     QLabel* site = label("Label4", QStringLiteral("https://kuji6.example.org/"), about);
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -9,7 +9,9 @@ namespace kuji6 {
 
 namespace {
 
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 
 struct ButtonChoice {
     QMessageBox::StandardButton button;
@@ -20,7 +22,8 @@ struct ButtonChoice {
 std::vector<ButtonChoice> choicesFor(MessageButtons buttons) {
     const ButtonChoice ok{QMessageBox::Ok, u"OK", MessageAnswer::Ok};
     switch (buttons) {
-        case MessageButtons::Ok: return {ok};
+        case MessageButtons::Ok:
+            return {ok};
         case MessageButtons::OkCancel:
             return {ok, {QMessageBox::Cancel, u"キャンセル", MessageAnswer::Cancel}};
         case MessageButtons::YesNo:
@@ -33,9 +36,12 @@ std::vector<ButtonChoice> choicesFor(MessageButtons buttons) {
 // The answer when the box is closed without a button: the safe one.
 MessageAnswer escapeAnswer(MessageButtons buttons) {
     switch (buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::OkCancel: return MessageAnswer::Cancel;
-        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::OkCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
     }
     return MessageAnswer::Ok;
 }
@@ -60,7 +66,8 @@ MessageAnswer QtPrompter::message(MessageIcon icon, const QString& title, const 
     return escapeAnswer(buttons);
 }
 
-std::optional<QString> QtPrompter::saveFileName(const QString& proposedName, const QString& filter) {
+std::optional<QString> QtPrompter::saveFileName(const QString& proposedName,
+                                                const QString& filter) {
     const QString path = QFileDialog::getSaveFileName(dialogParent(), {}, proposedName, filter);
     return path.isEmpty() ? std::nullopt : std::optional(path);
 }

@@ -89,7 +89,8 @@ QLabel* groupLetter(int index, QWidget* parent) {
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, letter.background);
-    palette.setColor(QPalette::WindowText, letter.background.lightness() < 128 ? Qt::white : Qt::black);
+    palette.setColor(QPalette::WindowText,
+                     letter.background.lightness() < 128 ? Qt::white : Qt::black);
     label->setPalette(palette);
     return label;
 }
@@ -118,8 +119,9 @@ void RuleWindow::buildControls() {
     inside->addWidget(separator("Line2", frame));
     for (int i : {kChain, kDrawRate}) {
         auto* row = new QHBoxLayout;
-        QLabel* label = caption(i == kChain ? QStringLiteral("Label5") : QStringLiteral("Label6"),
-                                i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), frame);
+        QLabel* label = caption(
+            i == kChain ? QStringLiteral("Label5") : QStringLiteral("Label6"),
+            i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), frame);
         chHo_[static_cast<std::size_t>(i)] = captionedBox(indexedName("ChHo", i), label, frame);
         row->addWidget(chHo_[static_cast<std::size_t>(i)]);
         row->addWidget(label, 1);
@@ -149,10 +151,12 @@ QWidget* RuleWindow::buildSevenGroupPart() {
     grid->addWidget(chHo_[kSevenGroup], 0, 0);
     grid->addWidget(label, 0, 1, 1, 2);
     grid->addWidget(groupTable, 0, 3);
-    const std::array<QString, 4> options{QStringLiteral("グループCはシングル以下"), QStringLiteral("１グループ３個以下"),
-                                         QStringLiteral("１ライン２～５色"), QStringLiteral("未出連帯率反映")};
+    const std::array<QString, 4> options{
+        QStringLiteral("グループCはシングル以下"), QStringLiteral("１グループ３個以下"),
+        QStringLiteral("１ライン２～５色"), QStringLiteral("未出連帯率反映")};
     for (int i = 0; i < 4; ++i) {
-        QLabel* optionLabel = caption(indexedName("Lb7", i), options[static_cast<std::size_t>(i)], part);
+        QLabel* optionLabel =
+            caption(indexedName("Lb7", i), options[static_cast<std::size_t>(i)], part);
         ch7_[static_cast<std::size_t>(i)] = captionedBox(indexedName("Ch7", i), optionLabel, part);
         lb7_[static_cast<std::size_t>(i)] = optionLabel;
         grid->addWidget(ch7_[static_cast<std::size_t>(i)], i + 1, 1);
@@ -167,13 +171,16 @@ QWidget* RuleWindow::buildExcludedGroups() {
     auto* part = new QWidget(this);
     auto* column = new QVBoxLayout(part);
     column->setContentsMargins(0, 0, 0, 0);
-    lab7_ = caption(QStringLiteral("Lab7"), QStringLiteral("外したいグループがある場合はチェックしてください（２つまで）"), part);
+    lab7_ = caption(QStringLiteral("Lab7"),
+                    QStringLiteral("外したいグループがある場合はチェックしてください（２つまで）"),
+                    part);
     column->addWidget(lab7_);
     auto* grid = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
         QLabel* letter = groupLetter(i, part);
         chout_[static_cast<std::size_t>(i)] = captionedBox(indexedName("Chout", i), letter, part);
-        chout_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("グループ") + letter->text());
+        chout_[static_cast<std::size_t>(i)]->setAccessibleName(QStringLiteral("グループ") +
+                                                               letter->text());
         // A to D in the first row, E to G in the second.
         const int row = i / 4;
         const int column = (i % 4) * 2;
@@ -194,7 +201,8 @@ QWidget* RuleWindow::buildDrawRateLine() {
     cmbDeme_->setEditable(true);
     cmbDeme_->setInsertPolicy(QComboBox::NoInsert);
     cmbDeme_->setCompleter(nullptr);
-    cmbDeme_->addItems({QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20")});
+    cmbDeme_->addItems(
+        {QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20")});
     cmbDeme_->setEditText(QStringLiteral("15"));
     DigitsOnlyFilter::install(cmbDeme_);
     auto* percentLine = new GapLabel(QStringLiteral("過去の出目率　　　　　％"), cmbDeme_, line);
@@ -244,8 +252,9 @@ void RuleWindow::loadSettings() {
     } catch (const RuntimeFault& fault) {
         // No option.ini yet is the normal state before the first 設定.
         if (fault.kind() != FaultKind::FileNotFound) {
-            prompter_.inform(QStringLiteral("kuji6ぽむりん"),
-                             QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
+            prompter_.inform(
+                QStringLiteral("kuji6ぽむりん"),
+                QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
         }
         return;
     }
@@ -335,7 +344,8 @@ void RuleWindow::confirm() {
             cmbUorD_->setEditText(QString());
         }
         if (floorFromText(cmbDeme_->currentText()) > 100) {
-            prompter_.warn(QStringLiteral("注意!"), QStringLiteral("条件は100%以内でお願いしますよ。"));
+            prompter_.warn(QStringLiteral("注意!"),
+                           QStringLiteral("条件は100%以内でお願いしますよ。"));
         }
         saveOptionsFile(optionsPath_, settings());
     } catch (const RuntimeFault&) {

@@ -17,7 +17,7 @@ namespace kuji6 {
 // live rule record: what they show, confirmed or not, is what a run uses.
 class RuleWindow final : public QWidget {
     Q_OBJECT
-public:
+  public:
     RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& ruleBuffer,
                QWidget* parent = nullptr);
 
@@ -27,14 +27,14 @@ public:
 
     RuleSettings settings() const;
 
-signals:
+  signals:
     void groupListRequested();
     void unloadRequested();  // by 設定, キャンセル or the close box
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     QWidget* buildSevenGroupPart();
     QWidget* buildExcludedGroups();

@@ -25,11 +25,16 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 QColor systemColor(SystemColor color) {
     const QPalette palette = QApplication::palette();
     switch (color) {
-        case SystemColor::WindowBackground: return palette.color(QPalette::Base);
-        case SystemColor::InactiveBorder: return palette.color(QPalette::Inactive, QPalette::Window);
-        case SystemColor::ButtonFace: return palette.color(QPalette::Button);
-        case SystemColor::GrayText: return palette.color(QPalette::Disabled, QPalette::WindowText);
-        case SystemColor::ButtonText: return palette.color(QPalette::ButtonText);
+        case SystemColor::WindowBackground:
+            return palette.color(QPalette::Base);
+        case SystemColor::InactiveBorder:
+            return palette.color(QPalette::Inactive, QPalette::Window);
+        case SystemColor::ButtonFace:
+            return palette.color(QPalette::Button);
+        case SystemColor::GrayText:
+            return palette.color(QPalette::Disabled, QPalette::WindowText);
+        case SystemColor::ButtonText:
+            return palette.color(QPalette::ButtonText);
     }
     return {};
 }

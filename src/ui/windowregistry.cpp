@@ -54,9 +54,13 @@ RuleWindow& WindowRegistry::ruleWindow() {
     return *ruleWindow_;
 }
 
-void WindowRegistry::showRuleWindow() { bringToFront(&ruleWindow()); }
+void WindowRegistry::showRuleWindow() {
+    bringToFront(&ruleWindow());
+}
 
-void WindowRegistry::unloadRuleWindow() { unloadWindow(ruleWindow_); }
+void WindowRegistry::unloadRuleWindow() {
+    unloadWindow(ruleWindow_);
+}
 
 void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);

@@ -13,7 +13,7 @@ namespace kuji6 {
 // hidden, and destroyed by unload; the next use creates it afresh from its initial state.
 // As the run's view of the rule settings window it is also the live rule record.
 class WindowRegistry final : public LiveRules {
-public:
+  public:
     explicit WindowRegistry(AppServices& services);
     ~WindowRegistry() override;
     WindowRegistry(const WindowRegistry&) = delete;
@@ -35,7 +35,7 @@ public:
     // What closing the main window does: no secondary window survives it.
     void unloadAll();
 
-private:
+  private:
     AppServices& services_;
     QPointer<GroupListWindow> groupList_;
     QPointer<RuleWindow> ruleWindow_;

@@ -9,10 +9,14 @@ namespace {
 
 QString kindName(FaultKind kind) {
     switch (kind) {
-        case FaultKind::Overflow: return QStringLiteral("Overflow");
-        case FaultKind::TypeMismatch: return QStringLiteral("TypeMismatch");
-        case FaultKind::PastEndOfFile: return QStringLiteral("PastEndOfFile");
-        default: return QStringLiteral("other");
+        case FaultKind::Overflow:
+            return QStringLiteral("Overflow");
+        case FaultKind::TypeMismatch:
+            return QStringLiteral("TypeMismatch");
+        case FaultKind::PastEndOfFile:
+            return QStringLiteral("PastEndOfFile");
+        default:
+            return QStringLiteral("other");
     }
 }
 
@@ -24,10 +28,18 @@ QStringList readAll(const QByteArray& input, const QString& ops, NonNumeric nonN
     for (QChar op : ops) {
         try {
             switch (op.unicode()) {
-                case u't': results << reader.text(); break;
-                case u'b': results << QString::number(reader.byte()); break;
-                case u's': results << QString::number(reader.int16()); break;
-                default: results << QString::number(reader.int32()); break;
+                case u't':
+                    results << reader.text();
+                    break;
+                case u'b':
+                    results << QString::number(reader.byte());
+                    break;
+                case u's':
+                    results << QString::number(reader.int16());
+                    break;
+                default:
+                    results << QString::number(reader.int32());
+                    break;
             }
         } catch (const RuntimeFault& fault) {
             results << QStringLiteral("!") + kindName(fault.kind());
@@ -41,7 +53,7 @@ QStringList readAll(const QByteArray& input, const QString& ops, NonNumeric nonN
 
 class FieldsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void reader_data();
     void reader();
     void nonNumericAsZero();
@@ -56,28 +68,46 @@ void FieldsTest::reader_data() {
     QTest::addColumn<QString>("ops");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("comma and CR LF both end a field") << QByteArray("1,2\r\n3") << "bbb" << QStringList{"1", "2", "3"};
-    QTest::newRow("lone LF and lone CR end a field") << QByteArray("1\n2\r3") << "bbb" << QStringList{"1", "2", "3"};
-    QTest::newRow("leading blanks skipped") << QByteArray("  7,\t8") << "bb" << QStringList{"7", "8"};
-    QTest::newRow("trailing blanks of a number") << QByteArray("7  ,8 \r\n") << "bb" << QStringList{"7", "8"};
-    QTest::newRow("quotes dropped, comma inside kept") << QByteArray("\"a,b\",c") << "tt" << QStringList{"a,b", "c"};
-    QTest::newRow("junk after the closing quote dropped") << QByteArray("\"ab\"xy,c") << "tt" << QStringList{"ab", "c"};
-    QTest::newRow("unquoted text runs to the separator") << QByteArray("abc ,d") << "tt" << QStringList{"abc", "d"};
+    QTest::newRow("comma and CR LF both end a field")
+        << QByteArray("1,2\r\n3") << "bbb" << QStringList{"1", "2", "3"};
+    QTest::newRow("lone LF and lone CR end a field")
+        << QByteArray("1\n2\r3") << "bbb" << QStringList{"1", "2", "3"};
+    QTest::newRow("leading blanks skipped")
+        << QByteArray("  7,\t8") << "bb" << QStringList{"7", "8"};
+    QTest::newRow("trailing blanks of a number")
+        << QByteArray("7  ,8 \r\n") << "bb" << QStringList{"7", "8"};
+    QTest::newRow("quotes dropped, comma inside kept")
+        << QByteArray("\"a,b\",c") << "tt" << QStringList{"a,b", "c"};
+    QTest::newRow("junk after the closing quote dropped")
+        << QByteArray("\"ab\"xy,c") << "tt" << QStringList{"ab", "c"};
+    QTest::newRow("unquoted text runs to the separator")
+        << QByteArray("abc ,d") << "tt" << QStringList{"abc", "d"};
     QTest::newRow("empty quoted text") << QByteArray("\"\",1") << "tb" << QStringList{"", "1"};
-    QTest::newRow("byte 255 fits, 256 does not") << QByteArray("255,256") << "bb" << QStringList{"255", "!Overflow"};
+    QTest::newRow("byte 255 fits, 256 does not")
+        << QByteArray("255,256") << "bb" << QStringList{"255", "!Overflow"};
     QTest::newRow("byte -1") << QByteArray("-1") << "b" << QStringList{"!Overflow"};
-    QTest::newRow("int16 range") << QByteArray("-32768,32767,32768") << "sss" << QStringList{"-32768", "32767", "!Overflow"};
-    QTest::newRow("int32 range") << QByteArray("2147483647,-2147483649") << "ll" << QStringList{"2147483647", "!Overflow"};
-    QTest::newRow("huge number") << QByteArray("99999999999999999999999") << "l" << QStringList{"!Overflow"};
+    QTest::newRow("int16 range") << QByteArray("-32768,32767,32768") << "sss"
+                                 << QStringList{"-32768", "32767", "!Overflow"};
+    QTest::newRow("int32 range") << QByteArray("2147483647,-2147483649") << "ll"
+                                 << QStringList{"2147483647", "!Overflow"};
+    QTest::newRow("huge number") << QByteArray("99999999999999999999999") << "l"
+                                 << QStringList{"!Overflow"};
     QTest::newRow("empty number field is 0") << QByteArray(",5") << "bb" << QStringList{"0", "5"};
-    QTest::newRow("blank line is an empty field") << QByteArray("1\r\n\r\n2") << "bbb" << QStringList{"1", "0", "2"};
-    QTest::newRow("letters in a number field") << QByteArray("x1") << "b" << QStringList{"!TypeMismatch"};
-    QTest::newRow("decimal in a number field") << QByteArray("1.5") << "b" << QStringList{"!TypeMismatch"};
-    QTest::newRow("end of file before the last field") << QByteArray("1,2") << "bbb" << QStringList{"1", "2", "!PastEndOfFile"};
-    QTest::newRow("a final comma starts no field") << QByteArray("1,") << "bb" << QStringList{"1", "!PastEndOfFile"};
+    QTest::newRow("blank line is an empty field")
+        << QByteArray("1\r\n\r\n2") << "bbb" << QStringList{"1", "0", "2"};
+    QTest::newRow("letters in a number field")
+        << QByteArray("x1") << "b" << QStringList{"!TypeMismatch"};
+    QTest::newRow("decimal in a number field")
+        << QByteArray("1.5") << "b" << QStringList{"!TypeMismatch"};
+    QTest::newRow("end of file before the last field")
+        << QByteArray("1,2") << "bbb" << QStringList{"1", "2", "!PastEndOfFile"};
+    QTest::newRow("a final comma starts no field")
+        << QByteArray("1,") << "bb" << QStringList{"1", "!PastEndOfFile"};
     QTest::newRow("empty file") << QByteArray() << "t" << QStringList{"!PastEndOfFile"};
-    QTest::newRow("anything after the last field ignored") << QByteArray("1,2,\"broken") << "bb" << QStringList{"1", "2"};
-    QTest::newRow("code page 932 text") << QByteArray("\"\x88\xc8\x89\xba\"") << "t" << QStringList{"以下"};
+    QTest::newRow("anything after the last field ignored")
+        << QByteArray("1,2,\"broken") << "bb" << QStringList{"1", "2"};
+    QTest::newRow("code page 932 text")
+        << QByteArray("\"\x88\xc8\x89\xba\"") << "t" << QStringList{"以下"};
 }
 
 void FieldsTest::reader() {
@@ -97,7 +127,9 @@ void FieldsTest::writerLayoutAndCodePage() {
     FieldWriter out;
     out.text(QStringLiteral("kuji6ぽむりん")).number(15).text(QStringLiteral("以上")).endLine();
     out.number(-3).endLine();
-    QCOMPARE(out.bytes(), QByteArray("\"kuji6\x82\xdb\x82\xde\x82\xe8\x82\xf1\",15,\"\x88\xc8\x8f\xe3\"\r\n-3\r\n"));
+    QCOMPARE(
+        out.bytes(),
+        QByteArray("\"kuji6\x82\xdb\x82\xde\x82\xe8\x82\xf1\",15,\"\x88\xc8\x8f\xe3\"\r\n-3\r\n"));
 }
 
 void FieldsTest::readsBackWhatItWrites() {

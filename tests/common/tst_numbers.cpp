@@ -7,7 +7,7 @@ using namespace kuji6;
 
 class NumbersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void numberFromText_data();
     void numberFromText();
     void roundsHalfToEven_data();

@@ -13,7 +13,9 @@ struct ChainData {
     LatestNumbers lastNumbers;
     ChainMatrix chain;
 
-    void set(int row, int column, int count) { chain[43 * (row - 1) + column] = static_cast<Byte>(count); }
+    void set(int row, int column, int count) {
+        chain[43 * (row - 1) + column] = static_cast<Byte>(count);
+    }
     QByteArray bytes() const { return rensaFileBytes(lastKai, lastNumbers, chain); }
 };
 
@@ -33,7 +35,8 @@ struct Loaded {
 
 Loaded load(const ProgramFolderFixture& dir, PredictionState& state) {
     Loaded loaded;
-    loadChainRanking(state, dir.folder(), [&loaded](const QString& text) { loaded.nextDraw = text; });
+    loadChainRanking(state, dir.folder(),
+                     [&loaded](const QString& text) { loaded.nextDraw = text; });
     loaded.rensFile = dir.read(QStringLiteral("data/rens.ini"));
     readRensFile(state, dir.folder().rensFile());
     for (int i = 1; i <= 10; ++i) {
@@ -57,7 +60,7 @@ QByteArray withSeparatorsReplaced(QByteArray bytes, const QByteArray& by) {
 
 class ChainFilesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ranking_data();
     void ranking();
     void layoutsLoadTheSame();
@@ -73,19 +76,22 @@ void ChainFilesTest::ranking_data() {
     QTest::addColumn<QList<int>>("chainList");
 
     QTest::newRow("all zero: the largest numbers")
-        << latestDraw({1, 2, 3, 4, 5, 6}).bytes() << QList<int>{43, 42, 41, 40, 39, 38, 37, 36, 35, 34};
+        << latestDraw({1, 2, 3, 4, 5, 6}).bytes()
+        << QList<int>{43, 42, 41, 40, 39, 38, 37, 36, 35, 34};
 
     ChainData ties = latestDraw({1, 2, 3, 4, 5, 6});
     ties.set(1, 5, 3);
     ties.set(2, 9, 3);
     ties.set(3, 2, 1);
-    QTest::newRow("equal scores: larger number first") << ties.bytes() << QList<int>{9, 5, 2, 43, 42, 41, 40, 39, 38, 37};
+    QTest::newRow("equal scores: larger number first")
+        << ties.bytes() << QList<int>{9, 5, 2, 43, 42, 41, 40, 39, 38, 37};
 
     ChainData repeated = latestDraw({4, 4, 50, 0, 0, 0});
     repeated.set(4, 7, 10);
     repeated.set(4, 8, 15);
     repeated.set(50 % 43, 1, 99);  // row 7 is no latest number: 50 selects no row
-    QTest::newRow("a repeated latest number counts once") << repeated.bytes() << QList<int>{8, 7, 43, 42, 41, 40, 39, 38, 37, 36};
+    QTest::newRow("a repeated latest number counts once")
+        << repeated.bytes() << QList<int>{8, 7, 43, 42, 41, 40, 39, 38, 37, 36};
 
     ChainData wide = latestDraw({1, 2, 3, 4, 5, 6});
     for (int row = 1; row <= 6; ++row) {
@@ -93,7 +99,8 @@ void ChainFilesTest::ranking_data() {
         wide.set(row, 11, 100);
     }
     wide.set(1, 12, 255);
-    QTest::newRow("scores above 255") << wide.bytes() << QList<int>{10, 11, 12, 43, 42, 41, 40, 39, 38, 37};
+    QTest::newRow("scores above 255")
+        << wide.bytes() << QList<int>{10, 11, 12, 43, 42, 41, 40, 39, 38, 37};
 }
 
 void ChainFilesTest::ranking() {
@@ -143,7 +150,8 @@ void ChainFilesTest::failuresLeaveTheChainListAlone_data() {
     const QByteArray good = latestDraw({1, 2, 3, 4, 5, 6}).bytes();
     QTest::newRow("missing") << QByteArray() << int(FaultKind::FileNotFound);
     QTest::newRow("short") << good.left(good.size() - 10) << int(FaultKind::PastEndOfFile);
-    QTest::newRow("a count of 256") << QByteArray(good).replace("\r\n0,", "\r\n256,") << int(FaultKind::Overflow);
+    QTest::newRow("a count of 256")
+        << QByteArray(good).replace("\r\n0,", "\r\n256,") << int(FaultKind::Overflow);
 }
 
 void ChainFilesTest::failuresLeaveTheChainListAlone() {
@@ -175,7 +183,8 @@ void ChainFilesTest::writerLayout() {
     data.set(1, 1, 35);
     data.set(43, 43, 255);
     int records = 0;
-    const QByteArray bytes = rensaFileBytes(data.lastKai, data.lastNumbers, data.chain, [&records] { ++records; });
+    const QByteArray bytes =
+        rensaFileBytes(data.lastKai, data.lastNumbers, data.chain, [&records] { ++records; });
     QCOMPARE(records, 1 + 1849);
     const QList<QByteArray> lines = bytes.split('\n');
     QCOMPARE(lines.size(), 45);  // 44 lines and nothing after the last line end

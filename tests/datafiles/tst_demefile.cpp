@@ -13,7 +13,8 @@ QByteArray demeFile(int kai, const QByteArray& separator = ",", const QByteArray
                     int records = 43) {
     QByteArray bytes = QByteArray::number(kai) + separator + "0" + lineEnd;
     for (int n = 1; n <= records; ++n) {
-        bytes += QByteArray::number(n + 10) + separator + QByteArray::number((n - 1) % 7 + 1) + lineEnd;
+        bytes +=
+            QByteArray::number(n + 10) + separator + QByteArray::number((n - 1) % 7 + 1) + lineEnd;
     }
     return bytes;
 }
@@ -22,7 +23,7 @@ QByteArray demeFile(int kai, const QByteArray& separator = ",", const QByteArray
 
 class DemeFileTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void loadsAllLayouts_data();
     void loadsAllLayouts();
     void failures_data();
@@ -63,9 +64,12 @@ void DemeFileTest::loadsAllLayouts() {
 void DemeFileTest::failures_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("kind");
-    QTest::newRow("only 43 lines") << demeFile(65, ",", "\r\n", 42) << int(FaultKind::PastEndOfFile);
-    QTest::newRow("a rate of 256") << demeFile(65).replace("11,1", "256,1") << int(FaultKind::Overflow);
-    QTest::newRow("a rate that is not a number") << demeFile(65).replace("11,1", "x,1") << int(FaultKind::TypeMismatch);
+    QTest::newRow("only 43 lines")
+        << demeFile(65, ",", "\r\n", 42) << int(FaultKind::PastEndOfFile);
+    QTest::newRow("a rate of 256")
+        << demeFile(65).replace("11,1", "256,1") << int(FaultKind::Overflow);
+    QTest::newRow("a rate that is not a number")
+        << demeFile(65).replace("11,1", "x,1") << int(FaultKind::TypeMismatch);
     QTest::newRow("draw number beyond 16 bits") << demeFile(40000) << int(FaultKind::Overflow);
 }
 

@@ -10,7 +10,7 @@ using kuji6::test::RunFixture;
 
 class LuckCourseTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void lines_data();
     void lines();
     void limiterTripsAfterTheLines();
@@ -33,14 +33,17 @@ void LuckCourseTest::lines_data() {
     QTest::newRow("a repeat throws all five away")
         << 7 << "1" << QList<int>{5, 9, 12, 9, 30, 2, 3, 4, 6, 8} << QStringList{"2 3 4 6 7 8"};
     QTest::newRow("the favourite drawn throws all five away")
-        << 7 << "1" << QList<int>{1, 2, 3, 4, 7, 10, 11, 12, 13, 14} << QStringList{"7 10 11 12 13 14"};
+        << 7 << "1" << QList<int>{1, 2, 3, 4, 7, 10, 11, 12, 13, 14}
+        << QStringList{"7 10 11 12 13 14"};
     QTest::newRow("favourite 1 starts every line")
-        << 1 << "2" << QList<int>{5, 43, 12, 2, 30, 9, 8, 7, 6, 5} << QStringList{"1 2 5 12 30 43", "1 5 6 7 8 9"};
+        << 1 << "2" << QList<int>{5, 43, 12, 2, 30, 9, 8, 7, 6, 5}
+        << QStringList{"1 2 5 12 30 43", "1 5 6 7 8 9"};
     QTest::newRow("favourite 43 ends every line")
         << 43 << "1" << QList<int>{5, 42, 12, 1, 30} << QStringList{"1 5 12 30 42 43"};
     QTest::newRow("no combination") << 7 << "0" << QList<int>{} << QStringList{};
     QTest::newRow("lines may repeat each other")
-        << 7 << "2" << QList<int>{1, 2, 3, 4, 5, 1, 2, 3, 4, 5} << QStringList{"1 2 3 4 5 7", "1 2 3 4 5 7"};
+        << 7 << "2" << QList<int>{1, 2, 3, 4, 5, 1, 2, 3, 4, 5}
+        << QStringList{"1 2 3 4 5 7", "1 2 3 4 5 7"};
 }
 
 void LuckCourseTest::lines() {

@@ -19,7 +19,7 @@ PageState pagesOf(const Sheet& sheet) {
 }
 
 class CountingObserver final : public SheetObserver {
-public:
+  public:
     QList<int> lines;
     int pageChanges = 0;
     void lineChanged(int line) override { lines << line; }
@@ -32,14 +32,18 @@ QT_BEGIN_NAMESPACE
 namespace QTest {
 template <>
 char* toString(const PageState& s) {
-    return qstrdup(qPrintable(QStringLiteral("page %1, %2, prev %3, next %4").arg(s.shown).arg(s.text).arg(s.previous).arg(s.next)));
+    return qstrdup(qPrintable(QStringLiteral("page %1, %2, prev %3, next %4")
+                                  .arg(s.shown)
+                                  .arg(s.text)
+                                  .arg(s.previous)
+                                  .arg(s.next)));
 }
 }  // namespace QTest
 QT_END_NAMESPACE
 
 class PagesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsOnASinglePage();
     void pageButtons();
     void showPageSetsTheButtons();

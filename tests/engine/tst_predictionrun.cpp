@@ -9,8 +9,8 @@ using kuji6::test::RunFixture;
 namespace {
 
 RunInputs luckInputs(const QString& favourite = QStringLiteral("7")) {
-    return {QStringLiteral("20000"), favourite, QStringLiteral("1"), QStringLiteral("1"),
-            QStringLiteral("1"), 0};
+    return {QStringLiteral("20000"), favourite,           QStringLiteral("1"),
+            QStringLiteral("1"),     QStringLiteral("1"), 0};
 }
 
 // Starts a run whose single warm-up draw (the clock stands at second 0) is followed by the
@@ -30,7 +30,7 @@ Q_DECLARE_METATYPE(kuji6::RunInputs)
 
 class PredictionRunTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void completesTheLuckCourse();
     void warmUpFollowsTheClock();
     void limitConfirmation_data();
@@ -201,11 +201,26 @@ void PredictionRunTest::prices_data() {
     QTest::addColumn<QString>("combinations");
     QTest::addColumn<QString>("draws");
     QTest::addColumn<QString>("price");
-    QTest::newRow("steady ignores the combinations") << 1 << "2" << "5" << "3" << "8400";
-    QTest::newRow("luck, 5 combinations") << 0 << "2" << "5" << "3" << "6000";
-    QTest::newRow("wide-range, 3 units of 5 for 2 draws") << 2 << "3" << "5" << "2" << "6000";
-    QTest::newRow("fractions stay plain decimals") << 0 << "1.5" << "1" << "1" << "300";
-    QTest::newRow("no exponent for large totals") << 0 << "1000000000" << "5" << "5" << "5000000000000";
+    QTest::newRow("steady ignores the combinations") << 1 << "2"
+                                                     << "5"
+                                                     << "3"
+                                                     << "8400";
+    QTest::newRow("luck, 5 combinations") << 0 << "2"
+                                          << "5"
+                                          << "3"
+                                          << "6000";
+    QTest::newRow("wide-range, 3 units of 5 for 2 draws") << 2 << "3"
+                                                          << "5"
+                                                          << "2"
+                                                          << "6000";
+    QTest::newRow("fractions stay plain decimals") << 0 << "1.5"
+                                                   << "1"
+                                                   << "1"
+                                                   << "300";
+    QTest::newRow("no exponent for large totals") << 0 << "1000000000"
+                                                  << "5"
+                                                  << "5"
+                                                  << "5000000000000";
 }
 
 void PredictionRunTest::prices() {
@@ -214,7 +229,8 @@ void PredictionRunTest::prices() {
     QFETCH(QString, combinations);
     QFETCH(QString, draws);
     QFETCH(QString, price);
-    const RunInputs inputs{QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, course};
+    const RunInputs inputs{
+        QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, course};
     QCOMPARE(formatPrice(purchasePrice(inputs)), price);
 }
 

@@ -30,15 +30,18 @@ int main(int argc, char** argv) {
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
     main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
-    main->findChild<QComboBox*>(QStringLiteral("Cmbno"))->setEditText(args.value(3, QStringLiteral("7")));
-    main->findChild<QComboBox*>(QStringLiteral("CmbABC"))->setEditText(args.value(4, QStringLiteral("5")));
+    main->findChild<QComboBox*>(QStringLiteral("Cmbno"))
+        ->setEditText(args.value(3, QStringLiteral("7")));
+    main->findChild<QComboBox*>(QStringLiteral("CmbABC"))
+        ->setEditText(args.value(4, QStringLiteral("5")));
     QTimer::singleShot(300, main, [&] {
         main->findChild<QPushButton*>(QStringLiteral("ComGO"))->click();
         QTimer::singleShot(300, main, [&] {
             main->grab().save(args[1]);
             // After a steady or wide-range run the rule settings are shown too.
             if (QWidget* rules = program.windows().existingRuleWindow()) {
-                rules->grab().save(QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-rules.png")));
+                rules->grab().save(
+                    QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-rules.png")));
             }
             QApplication::exit(0);
         });

@@ -72,8 +72,12 @@ void ScriptedRandom::pushFiller(int count) {
     }
 }
 
-float valueForNumber(int n) { return (static_cast<float>(n) - 0.5f) / 43.0f; }
-float valueForDice(int d) { return (static_cast<float>(d) - 0.5f) / 100.0f; }
+float valueForNumber(int n) {
+    return (static_cast<float>(n) - 0.5f) / 43.0f;
+}
+float valueForDice(int d) {
+    return (static_cast<float>(d) - 0.5f) / 100.0f;
+}
 
 void FakeDisplay::setProgressRange(int min, int max) {
     minimum = min;

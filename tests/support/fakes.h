@@ -26,7 +26,7 @@ struct ShownMessage {
 };
 
 class FakePrompter final : public Prompter {
-public:
+  public:
     // Answers in order; once they run out every message is answered with its first button
     // and every file dialog is cancelled.
     std::deque<MessageAnswer> answers;
@@ -37,19 +37,20 @@ public:
 
     MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
                           MessageButtons buttons) override;
-    std::optional<QString> saveFileName(const QString& proposedName, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& proposedName,
+                                        const QString& filter) override;
     std::optional<QString> openFileName(const QString& filter) override;
 
     QStringList texts() const;
 
-private:
+  private:
     std::optional<QString> nextFileAnswer(const QString& filter);
 };
 
 // Values in the order a test needs them. Running out is a test fault, recorded rather than
 // thrown so that it cannot pass for an error of the program.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     std::deque<float> values;
     bool exhausted = false;
 
@@ -65,7 +66,7 @@ float valueForNumber(int n);
 float valueForDice(int d);
 
 class FixedClock final : public Clock {
-public:
+  public:
     int secondsValue = 0;
     QDate date{2001, 6, 10};
     int seconds() override { return secondsValue; }
@@ -73,7 +74,7 @@ public:
 };
 
 class FakeDisplay final : public RunDisplay {
-public:
+  public:
     int minimum = 0;
     int maximum = 100;
     int value = 0;
@@ -98,7 +99,7 @@ public:
 };
 
 class FakeRules final : public LiveRules {
-public:
+  public:
     RuleSettings settings;
     int reads = 0;
     int shows = 0;

@@ -40,7 +40,9 @@ QByteArray ProgramFolderFixture::read(const QString& relative) const {
     return readWhole(path(relative));
 }
 
-void ProgramFolderFixture::remove(const QString& relative) const { QFile::remove(path(relative)); }
+void ProgramFolderFixture::remove(const QString& relative) const {
+    QFile::remove(path(relative));
+}
 
 QByteArray fixture(const QString& name) {
     return readWhole(QStringLiteral(KUJI6_SOURCE_DIR "/tests/fixtures/") + name);

@@ -10,7 +10,7 @@ namespace kuji6::test {
 
 // A program folder in a temporary directory, with a copy of the shipped data files.
 class ProgramFolderFixture {
-public:
+  public:
     ProgramFolderFixture();
 
     const ProgramFolder& folder() const { return folder_; }
@@ -20,7 +20,7 @@ public:
     QByteArray read(const QString& relative) const;
     void remove(const QString& relative) const;
 
-private:
+  private:
     QTemporaryDir dir_;
     ProgramFolder folder_;
 };

@@ -20,9 +20,10 @@ struct RunFixture {
     FixedClock clock;
     ProgramFolderFixture dir;
 
-    RunContext context() {
-        return {state, random, sheet, display, prompter, rules, dir.folder()};
-    }
+    RunContext context() { return {state, random, sheet, display, prompter, rules, dir.folder()}; }
+
+    // Every number in its group of the group list, as the shipped data has them.
+    void useGroupList();
 
     // Result line `line` as "1 5 7 12 30 43", or "" when it is empty.
     QString line(int line) const;

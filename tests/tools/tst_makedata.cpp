@@ -32,12 +32,16 @@ struct Folder {
     }
     tools::CommandResult makeData(const QByteArray& history, QStringList extra = {}) const {
         write(QStringLiteral("history.csv"), history);
-        return runCommand(QStringList{"make-data", "--history", path("history.csv"), "--out", path("out")} + extra);
+        return runCommand(
+            QStringList{"make-data", "--history", path("history.csv"), "--out", path("out")} +
+            extra);
     }
 };
 
 // Line `line` (1-based) of a file, without its line end.
-QByteArray lineOf(const QByteArray& file, int line) { return file.split('\n').value(line - 1).chopped(1); }
+QByteArray lineOf(const QByteArray& file, int line) {
+    return file.split('\n').value(line - 1).chopped(1);
+}
 
 int chainCount(const QByteArray& rensa, int from, int to) {
     FieldReader in(rensa);
@@ -60,7 +64,7 @@ QByteArray manyDraws(int count, const QByteArray& numbers) {
 
 class MakeDataTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void smallHistory();
     void ratesRoundHalfAwayFromZero();
     void windowTakesTheLastDraws();
@@ -77,18 +81,18 @@ void MakeDataTest::smallHistory() {
     const QByteArray deme = folder.read(QStringLiteral("out/deme.ini"));
     QCOMPARE(deme.count("\r\n"), 44);
     QCOMPARE(lineOf(deme, 1), QByteArray("12,0"));
-    QCOMPARE(lineOf(deme, 2), QByteArray("67,1"));    // 1: in 2 of 3 draws
-    QCOMPARE(lineOf(deme, 8), QByteArray("33,7"));    // 7: 1 of 3
-    QCOMPARE(lineOf(deme, 11), QByteArray("0,3"));    // 10: never
-    QCOMPARE(lineOf(deme, 37), QByteArray("33,1"));   // 36: group A
-    QCOMPARE(lineOf(deme, 44), QByteArray("0,1"));    // 43: a bonus number only
+    QCOMPARE(lineOf(deme, 2), QByteArray("67,1"));   // 1: in 2 of 3 draws
+    QCOMPARE(lineOf(deme, 8), QByteArray("33,7"));   // 7: 1 of 3
+    QCOMPARE(lineOf(deme, 11), QByteArray("0,3"));   // 10: never
+    QCOMPARE(lineOf(deme, 37), QByteArray("33,1"));  // 36: group A
+    QCOMPARE(lineOf(deme, 44), QByteArray("0,1"));   // 43: a bonus number only
 
     const QByteArray rensa = folder.read(QStringLiteral("out/rensa.ini"));
     QCOMPARE(rensa.count("\r\n"), 44);
     QVERIFY(rensa.endsWith("\r\n") && !rensa.contains(",\r\n"));
     QCOMPARE(lineOf(rensa, 1), QByteArray("12,2,3,4,5,6,7"));
-    QCOMPARE(chainCount(rensa, 1, 1), 1);   // draw 10 -> 11
-    QCOMPARE(chainCount(rensa, 1, 2), 1);   // draw 11 -> 12
+    QCOMPARE(chainCount(rensa, 1, 1), 1);  // draw 10 -> 11
+    QCOMPARE(chainCount(rensa, 1, 2), 1);  // draw 11 -> 12
     QCOMPARE(chainCount(rensa, 36, 7), 1);
     QCOMPARE(chainCount(rensa, 43, 7), 0);  // bonus numbers do not chain
     QCOMPARE(chainCount(rensa, 2, 2), 0);   // 2 is never followed by 2
@@ -119,8 +123,10 @@ void MakeDataTest::badHistoryIsRefused_data() {
     QTest::newRow("eight columns") << QByteArray("13,2020-01-23,1,2,3,4,5,6") << "8 columns";
     QTest::newRow("number 44") << QByteArray("13,2020-01-23,1,2,3,4,5,44,7") << "main number '44'";
     QTest::newRow("number 0") << QByteArray("13,2020-01-23,0,2,3,4,5,6,7") << "main number '0'";
-    QTest::newRow("repeated main number") << QByteArray("13,2020-01-23,1,2,3,4,5,5,7") << "main number 5 is repeated";
-    QTest::newRow("draw number not increasing") << QByteArray("12,2020-01-23,1,2,3,4,5,6,7") << "draw 12 does not follow draw 12";
+    QTest::newRow("repeated main number")
+        << QByteArray("13,2020-01-23,1,2,3,4,5,5,7") << "main number 5 is repeated";
+    QTest::newRow("draw number not increasing")
+        << QByteArray("12,2020-01-23,1,2,3,4,5,6,7") << "draw 12 does not follow draw 12";
     QTest::newRow("bad date") << QByteArray("13,23.01.2020,1,2,3,4,5,6,7") << "date";
     QTest::newRow("bonus 44") << QByteArray("13,2020-01-23,1,2,3,4,5,6,44") << "bonus";
 }
@@ -142,7 +148,8 @@ void MakeDataTest::chainCountAbove255IsRefused() {
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.output.contains(QStringLiteral("--window")), qPrintable(refused.output));
     QVERIFY(!QDir(folder.path(QStringLiteral("out"))).exists());
-    const tools::CommandResult windowed = folder.makeData(manyDraws(257, "1,2,3,4,5,6"), {"--window", "256"});
+    const tools::CommandResult windowed =
+        folder.makeData(manyDraws(257, "1,2,3,4,5,6"), {"--window", "256"});
     QCOMPARE(windowed.exitCode, 0);
     QCOMPARE(chainCount(folder.read(QStringLiteral("out/rensa.ini")), 1, 1), 255);
 }

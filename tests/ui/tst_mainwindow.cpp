@@ -10,9 +10,7 @@
 
 #include "datafiles/chainfiles.h"
 #include "engine/state.h"
-#include "fakes.h"
-#include "programfolderfixture.h"
-#include "ui/application.h"
+#include "programharness.h"
 #include "ui/grouplistwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/systemcolors.h"
@@ -23,40 +21,7 @@ using namespace kuji6::test;
 
 namespace {
 
-// The program with fakes at its seams, over a program folder with the shipped data.
-struct Program {
-    ProgramFolderFixture dir;
-    PredictionState state;
-    ScriptedRandom random;
-    FixedClock clock;
-    FakePrompter prompter;
-    RuleRecord ruleBuffer;
-    std::unique_ptr<Application> app;
-
-    void start() {
-        app = std::make_unique<Application>(AppServices{state, random, clock, prompter, dir.folder(), ruleBuffer});
-        app->start();
-    }
-    MainWindow* main() const { return app->mainWindow(); }
-
-    template <class T = QWidget>
-    T* control(const QString& name) const {
-        T* widget = main()->findChild<T*>(name);
-        if (!widget) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return widget;
-    }
-    QAction* menuItem(const QString& name) const { return control<QAction>(name); }
-    QString line(int index) const {
-        QStringList numbers;
-        for (int n = 1; n <= 6; ++n) {
-            numbers << control<QLineEdit>(QStringLiteral("Tx%1(%2)").arg(n).arg(index))->text();
-        }
-        return numbers.join(u' ').trimmed();
-    }
-    void pressGo() { QTest::mouseClick(control<QPushButton>(QStringLiteral("ComGO")), Qt::LeftButton); }
-};
+using Program = ProgramHarness;
 
 // The ten best numbers of the shipped chain data, as the program ranks them.
 QStringList shippedChainList(const ProgramFolderFixture& dir) {
@@ -81,7 +46,7 @@ QStringList itemsOf(const QComboBox* box) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startUpFillsTheWindow();
     void startsWithoutChainData();
     void courseSwitch_data();
@@ -112,17 +77,22 @@ void MainWindowTest::startUpFillsTheWindow() {
     QVERIFY(!program.menuItem(QStringLiteral("MnOp"))->isEnabled());
     QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
     QVERIFY(program.menuItem(QStringLiteral("MnColor"))->isEnabled());
-    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(), QStringLiteral("1/1page"));
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(),
+             QStringLiteral("1/1page"));
     QVERIFY(!program.control(QStringLiteral("ComPrv"))->isEnabled());
     QVERIFY(!program.control(QStringLiteral("ComNext"))->isEnabled());
     QVERIFY(program.control(QStringLiteral("Tx1(0)"))->isVisible());
     QVERIFY(!program.control(QStringLiteral("Tx1(5)"))->isVisible());
-    QCOMPARE(program.control<QComboBox>(QStringLiteral("CmbRimit"))->currentText(), QStringLiteral("20000"));
-    QCOMPARE(itemsOf(program.control<QComboBox>(QStringLiteral("CmbABC"))), (QStringList{"1", "2", "3", "4", "5"}));
+    QCOMPARE(program.control<QComboBox>(QStringLiteral("CmbRimit"))->currentText(),
+             QStringLiteral("20000"));
+    QCOMPARE(itemsOf(program.control<QComboBox>(QStringLiteral("CmbABC"))),
+             (QStringList{"1", "2", "3", "4", "5"}));
     QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
              QStringLiteral("買い目の最終判断はご自分で・・・"));
-    QCOMPARE(program.control<QGroupBox>(QStringLiteral("FrameK(4)"))->title(), QStringLiteral("組合せ E"));
-    QCOMPARE(program.control<QLabel>(QStringLiteral("Label1"))->text(), QStringLiteral("第　　　　回分予想"));
+    QCOMPARE(program.control<QGroupBox>(QStringLiteral("FrameK(4)"))->title(),
+             QStringLiteral("組合せ E"));
+    QCOMPARE(program.control<QLabel>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("第　　　　回分予想"));
     QCOMPARE(program.dir.read(QStringLiteral("data/rens.ini")),
              shippedChainList(program.dir).join(u',').toLatin1() + "\r\n");
     QVERIFY(program.prompter.shown.isEmpty());
@@ -156,7 +126,8 @@ void MainWindowTest::courseSwitch() {
     program.start();
     program.main()->show();
     // Start from another course, so the switch has something to change.
-    QTest::mouseClick(program.control(QStringLiteral("Lb%1").arg((course + 1) % 3 + 1)), Qt::LeftButton);
+    QTest::mouseClick(program.control(QStringLiteral("Lb%1").arg((course + 1) % 3 + 1)),
+                      Qt::LeftButton);
     QWidget* target = program.control(clicked);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
 
@@ -167,8 +138,9 @@ void MainWindowTest::courseSwitch() {
     QCOMPARE(cmbABC->isEnabled(), !steady);
     QCOMPARE(cmbABC->lineEdit()->palette().color(QPalette::Base),
              systemColor(steady ? SystemColor::ButtonFace : SystemColor::WindowBackground));
-    QCOMPARE(program.control<QLabel>(QStringLiteral("Lbcmb2"))->palette().color(QPalette::WindowText),
-             systemColor(steady ? SystemColor::GrayText : SystemColor::ButtonText));
+    QCOMPARE(
+        program.control<QLabel>(QStringLiteral("Lbcmb2"))->palette().color(QPalette::WindowText),
+        systemColor(steady ? SystemColor::GrayText : SystemColor::ButtonText));
     QCOMPARE(program.control(QStringLiteral("Command2"))->isEnabled(), course != 0);
     QCOMPARE(program.menuItem(QStringLiteral("MnOp"))->isEnabled(), course != 0);
 }
@@ -206,16 +178,17 @@ void MainWindowTest::digitsOnlyFilter() {
 void MainWindowTest::goShowsTheLines() {
     Program program;
     program.start();
-    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
-    program.control<QComboBox>(QStringLiteral("CmbABC"))->setEditText(QStringLiteral("2"));
-    program.control<QComboBox>(QStringLiteral("Cmbkutisuu"))->setEditText(QStringLiteral("3"));
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.setText(QStringLiteral("CmbABC"), QStringLiteral("2"));
+    program.setText(QStringLiteral("Cmbkutisuu"), QStringLiteral("3"));
     program.random.pushFiller(1);
     program.random.pushNumbers({5, 43, 12, 1, 30, 2, 3, 4, 6, 8});
     program.pressGo();
     QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
     QCOMPARE(program.line(1), QStringLiteral("2 3 4 6 7 8"));
     QCOMPARE(program.line(2), QString());
-    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(), QStringLiteral("10回乱数処理しました"));
+    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
+             QStringLiteral("10回乱数処理しました"));
     QVERIFY(!program.control(QStringLiteral("Text1"))->isHidden());
     QVERIFY(program.control(QStringLiteral("Bar"))->isHidden());
     QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txyosan"))->text(), QStringLiteral("1200"));
@@ -226,10 +199,11 @@ void MainWindowTest::goShowsTheLines() {
 void MainWindowTest::goReportsErrors() {
     Program program;
     program.start();
-    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QString());
+    program.setText(QStringLiteral("Cmbno"), QString());
     program.pressGo();
     QCOMPARE(program.prompter.texts(), QStringList{"入力条件にエラーがあります。"});
-    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(), QStringLiteral("エラーが発生しました"));
+    QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
+             QStringLiteral("エラーが発生しました"));
     QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
 }
 
@@ -237,8 +211,8 @@ void MainWindowTest::linesOfPageTwoStayHidden() {
     Program program;
     program.start();
     program.main()->show();
-    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("43"));
-    program.control<QComboBox>(QStringLiteral("CmbABC"))->setEditText(QStringLiteral("7"));
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("43"));
+    program.setText(QStringLiteral("CmbABC"), QStringLiteral("7"));
     program.random.pushFiller(1);
     for (int line = 0; line < 7; ++line) {
         program.random.pushNumbers({1, 2, 3, 4, 5});
@@ -253,20 +227,23 @@ void MainWindowTest::groupListIsOneWindow() {
     Program program;
     program.start();
     program.menuItem(QStringLiteral("MnColor"))->trigger();
-    GroupListWindow* first = program.app->windows().groupList();
+    GroupListWindow* first = program.windows().groupList();
     program.menuItem(QStringLiteral("MnColor"))->trigger();
-    QCOMPARE(program.app->windows().groupList(), first);
+    QCOMPARE(program.windows().groupList(), first);
     QVERIFY(first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("グループ一覧"));
-    QCOMPARE(first->findChild<QGroupBox*>(QStringLiteral("Frame(0)"))->title(), QStringLiteral("グループA"));
-    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(0)"))->text(), QStringLiteral("1, 8, 15, 22, 29, 36, 43"));
-    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(6)"))->text(), QStringLiteral("7, 14, 21, 28, 35, 42"));
+    QCOMPARE(first->findChild<QGroupBox*>(QStringLiteral("Frame(0)"))->title(),
+             QStringLiteral("グループA"));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(0)"))->text(),
+             QStringLiteral("1, 8, 15, 22, 29, 36, 43"));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(6)"))->text(),
+             QStringLiteral("7, 14, 21, 28, 35, 42"));
 }
 
 void MainWindowTest::backToPredictionModeGivesAFreshWindow() {
     Program program;
     program.start();
-    program.control<QComboBox>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
     QTest::mouseClick(program.control(QStringLiteral("Lb3")), Qt::LeftButton);
     program.random.pushFiller(1);
     program.random.pushNumbers({5, 43, 12, 1, 30});
@@ -283,7 +260,7 @@ void MainWindowTest::backToPredictionModeGivesAFreshWindow() {
     QCOMPARE(program.line(0), QString());
     QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
     QVERIFY(!program.menuItem(QStringLiteral("MnOp"))->isEnabled());
-    QVERIFY(!program.app->windows().groupList());
+    QVERIFY(!program.windows().groupList());
     QCOMPARE(program.state.lastKai, lastKai);
 }
 

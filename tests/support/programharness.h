@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "engine/state.h"
+#include "fakes.h"
+#include "programfolderfixture.h"
+#include "rules/rulerecord.h"
+#include "ui/application.h"
+
+namespace kuji6::test {
+
+// The whole program with fakes at its seams, over a program folder with the shipped data.
+struct ProgramHarness {
+    ProgramFolderFixture dir;
+    PredictionState state;
+    ScriptedRandom random;
+    FixedClock clock;
+    FakePrompter prompter;
+    RuleRecord ruleBuffer;
+    std::unique_ptr<Application> app;
+
+    void start();
+    MainWindow* main() const { return app->mainWindow(); }
+    WindowRegistry& windows() const { return app->windows(); }
+
+    // A control of the main window by its name; a missing one ends the test program.
+    template <class T = QWidget>
+    T* control(const QString& name) const {
+        return find<T>(main(), name);
+    }
+    QAction* menuItem(const QString& name) const { return control<QAction>(name); }
+
+    // Result line `index` as "1 5 7 12 30 43", or "" when it is empty.
+    QString line(int index) const;
+    void setText(const QString& comboName, const QString& text) const;
+    void pressGo() const;
+
+    template <class T = QWidget>
+    static T* find(const QObject* parent, const QString& name) {
+        T* object = parent->findChild<T*>(name);
+        if (!object) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return object;
+    }
+};
+
+}  // namespace kuji6::test
