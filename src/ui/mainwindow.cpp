@@ -102,10 +102,11 @@ void MainWindow::startPrediction() {
 void MainWindow::connectMenu() {
     connect(menu_.back, &QAction::triggered, this, &MainWindow::backToPredictionMode);
     connect(menu_.quit, &QAction::triggered, this, &MainWindow::quitRequested);
+    connect(menu_.save, &QAction::triggered, this, &MainWindow::savePrediction);
+    connect(menu_.open, &QAction::triggered, this, &MainWindow::openPrediction);
     connect(menu_.groups, &QAction::triggered, this, [this] { windows_.showGroupList(); });
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
-    // Saving, opening and the data update arrive with their windows.
-    menu_.open->setEnabled(false);
+    // The data update arrives with its window.
     menu_.update->setEnabled(false);
 }
 

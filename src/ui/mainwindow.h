@@ -5,6 +5,7 @@
 
 #include "engine/rundisplay.h"
 #include "engine/sheet.h"
+#include "sheets/predictionfile.h"
 #include "ui/appservices.h"
 #include "ui/mainmenu.h"
 
@@ -75,6 +76,12 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     void loadStartupData();
     void fillFavouriteList();
     void startPrediction();
+
+    // Prediction files (mainwindowfiles.cpp).
+    void savePrediction();
+    void openPrediction();
+    PredictionFileContents fileContents() const;
+    void showFileContents(const PredictionFileContents& contents);
 
     AppServices& services_;
     WindowRegistry& windows_;

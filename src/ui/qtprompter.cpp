@@ -1,9 +1,12 @@
 #include "ui/qtprompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace kuji6 {
 

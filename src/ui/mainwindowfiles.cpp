@@ -1,0 +1,108 @@
+// Saving the prediction shown in the main window, and opening a saved one for viewing.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/mainwindow.h"
+#include "ui/windowregistry.h"
+
+namespace kuji6 {
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
+
+QString saveFailureText(const QString& path, const RuntimeFault& fault) {
+    return QStringLiteral("予想ファイルを保存できませんでした。\n\nファイル: %1\n理由: %2")
+        .arg(QDir::toNativeSeparators(path), fault.reason());
+}
+
+}  // namespace
+
+void MainWindow::savePrediction() {
+    windows_.ruleWindow();
+    const std::optional<QString> path =
+        services_.prompter.saveFileName(proposedFileName(txkai_->text()), kPredictionFileFilter);
+    if (!path) {
+        return;
+    }
+    try {
+        savePredictionFile(*path, windows_.current(), fileContents());
+    } catch (const RuntimeFault& fault) {
+        services_.prompter.warn(kProgramTitle, saveFailureText(*path, fault));
+        return;
+    }
+    if (selectedCourse() == 0) {
+        windows_.unloadRuleWindow();
+    } else {
+        windows_.showRuleWindow();
+    }
+}
+
+void MainWindow::openPrediction() {
+    menu_.save->setEnabled(false);
+    windows_.ruleWindow();
+    const std::optional<QString> path = services_.prompter.openFileName(kPredictionFileFilter);
+    if (!path) {
+        return;
+    }
+    comGO_->setEnabled(false);
+    try {
+        showFileContents(loadPredictionFile(*path, services_.ruleBuffer));
+    } catch (const RuntimeFault&) {
+        // The whole file is checked before anything is shown: the window is as it was.
+        windows_.unloadRuleWindow();
+        services_.prompter.inform(
+            kProgramTitle,
+            QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
+        comGO_->setEnabled(true);
+    }
+}
+
+PredictionFileContents MainWindow::fileContents() const {
+    PredictionFileContents contents;
+    for (int line = 0; line < Sheet::kLines; ++line) {
+        contents.lines[static_cast<std::size_t>(line)] = sheet_.line(line);
+    }
+    contents.drawNumber = txkai_->text();
+    contents.date = txday_->text();
+    contents.courseIndex = static_cast<qint16>(selectedCourse());
+    contents.favourite = cmbno_->currentText();
+    contents.combinations = cmbABC_->currentText();
+    contents.units = cmbkutisuu_->currentText();
+    contents.consecutiveDraws = cmbkeizoku_->currentText();
+    contents.randomLimit = cmbRimit_->currentText();
+    return contents;
+}
+
+void MainWindow::showFileContents(const PredictionFileContents& contents) {
+    for (int line = 0; line < Sheet::kLines; ++line) {
+        sheet_.setLine(line, contents.lines[static_cast<std::size_t>(line)]);
+    }
+    txkai_->setText(contents.drawNumber);
+    txday_->setText(contents.date);
+    selectCourse(contents.courseIndex);
+    cmbno_->setEditText(contents.favourite);
+    cmbABC_->setEditText(contents.combinations);
+    cmbkutisuu_->setEditText(contents.units);
+    cmbkeizoku_->setEditText(contents.consecutiveDraws);
+    cmbRimit_->setEditText(contents.randomLimit);
+    // Only the steady course has a second page.
+    const bool steady = contents.courseIndex == 1;
+    showPage(sheet_, 1);
+    sheet_.setPageText(steady ? QStringLiteral("1/2page") : QStringLiteral("1/1page"));
+    if (!steady) {
+        sheet_.setNextEnabled(false);
+        sheet_.setPreviousEnabled(false);
+    }
+    if (contents.courseIndex == 0) {
+        windows_.unloadRuleWindow();
+    } else {
+        windows_.showRuleWindow();
+    }
+}
+
+}  // namespace kuji6

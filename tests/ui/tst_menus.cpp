@@ -1,0 +1,101 @@
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "programharness.h"
+#include "ui/mainwindow.h"
+#include "ui/windowregistry.h"
+
+using namespace kuji6;
+using namespace kuji6::test;
+
+class MenusTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void menuTree_data();
+    void menuTree();
+    void backClosesTheRuleWindowAndResets();
+    void quitClosesEverything();
+};
+
+void MenusTest::menuTree_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("MnSave") << "MnFile"
+                            << "MnSave"
+                            << "保存(&S)" << false;
+    QTest::newRow("MnOpen") << "MnFile"
+                            << "MnOpen"
+                            << "開く(&O)" << true;
+    QTest::newRow("MnBack") << "MnFile"
+                            << "MnBack"
+                            << "予想モードに戻る(&B)" << true;
+    QTest::newRow("MnQuit") << "MnFile"
+                            << "MnQuit"
+                            << "kuji6ぽむりんの終了(&Q)" << true;
+    QTest::newRow("MnOp") << "MnHJ"
+                          << "MnOp"
+                          << "法則設定(&O)" << false;
+    QTest::newRow("MnColor") << "MnHJ"
+                             << "MnColor"
+                             << "グループ一覧(&G)" << true;
+}
+
+void MenusTest::menuTree() {
+    QFETCH(QString, menu);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    ProgramHarness program;
+    program.start();
+    const QStringList topMenus{"ファイル(&F)", "データ(&D)", "表示(&V)"};
+    QStringList captions;
+    for (QAction* action : program.main()->menuBar()->actions()) {
+        captions << action->text();
+    }
+    QCOMPARE(captions, topMenus);
+    auto* parent = program.control<QMenu>(menu);
+    QAction* action = program.menuItem(item);
+    QVERIFY(parent->actions().contains(action));
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->isEnabled(), enabled);
+    // The separators of the file menu.
+    QCOMPARE(program.menuItem(QStringLiteral("Mnbar1"))->isSeparator(), true);
+    QCOMPARE(program.menuItem(QStringLiteral("Mnbar2"))->isSeparator(), true);
+}
+
+void MenusTest::backClosesTheRuleWindowAndResets() {
+    ProgramHarness program;
+    program.start();
+    program.main()->selectCourse(2);
+    program.menuItem(QStringLiteral("MnOp"))->trigger();
+    QVERIFY(program.windows().existingRuleWindow()->isVisible());
+    program.menuItem(QStringLiteral("MnBack"))->trigger();
+    QTRY_VERIFY(!program.windows().existingRuleWindow());
+    QTRY_VERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(0)"))->isChecked());
+    QVERIFY(!program.menuItem(QStringLiteral("MnOp"))->isEnabled());
+    QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+}
+
+void MenusTest::quitClosesEverything() {
+    ProgramHarness program;
+    program.start();
+    program.main()->selectCourse(1);
+    program.menuItem(QStringLiteral("MnOp"))->trigger();
+    program.menuItem(QStringLiteral("MnColor"))->trigger();
+    QSignalSpy finished(program.app.get(), &Application::finished);
+    QPointer<MainWindow> main = program.main();
+    program.menuItem(QStringLiteral("MnQuit"))->trigger();
+    QTRY_COMPARE(finished.size(), 1);
+    QVERIFY(main.isNull());
+    QVERIFY(!program.windows().existingRuleWindow());
+    QVERIFY(!program.windows().groupList());
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"
