@@ -3,6 +3,7 @@
 #include <QHash>
 #include <optional>
 
+#include "common/fields.h"
 #include "statistics.h"
 
 namespace kuji6::tools {
@@ -11,10 +12,14 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "usage: kuji6-data make-data --history FILE --out DIR [--window N]\n"
+    "       kuji6-data make-update --history FILE --out FILE [--window N] [--note TEXT]\n"
     "\n"
-    "make-data   compute data/deme.ini and data/rensa.ini from a draw history\n"
-    "            (CSV: draw,date,n1,n2,n3,n4,n5,n6,bonus) and write them into DIR.\n"
-    "            --window N takes only the last N draws.\n");
+    "make-data    compute data/deme.ini and data/rensa.ini from a draw history\n"
+    "             (CSV: draw,date,n1,n2,n3,n4,n5,n6,bonus) and write them into DIR.\n"
+    "make-update  write an update file with the same statistics, for the program's\n"
+    "             data update; the note defaults to the date of the last draw.\n"
+    "\n"
+    "--window N   take only the last N draws.\n");
 
 // Options of the form --name value.
 QHash<QString, QString> parseOptions(const QStringList& arguments) {
@@ -58,6 +63,20 @@ CommandResult makeData(const QHash<QString, QString>& options) {
                    .arg(out)};
 }
 
+CommandResult makeUpdate(const QHash<QString, QString>& options) {
+    const auto history = readDrawHistory(required(options, QStringLiteral("history")));
+    const QString out = required(options, QStringLiteral("out"));
+    const DataTables tables = computeStatistics(history, windowOption(options));
+    const QString note = options.value(QStringLiteral("note"), tables.lastDate);
+    try {
+        saveBytes(updateFileBytes(tables, note), out);
+    } catch (const RuntimeFault& fault) {
+        throw ToolError(
+            QStringLiteral("cannot write %1: %2").arg(out, fault.detail()).toStdString());
+    }
+    return {0, QStringLiteral("wrote an update file for draw %1 to %2\n").arg(tables.kai).arg(out)};
+}
+
 }  // namespace
 
 CommandResult runCommand(const QStringList& arguments) {
@@ -68,6 +87,9 @@ CommandResult runCommand(const QStringList& arguments) {
         const QHash<QString, QString> options = parseOptions(arguments);
         if (arguments[0] == QStringLiteral("make-data")) {
             return makeData(options);
+        }
+        if (arguments[0] == QStringLiteral("make-update")) {
+            return makeUpdate(options);
         }
         throw ToolError(QStringLiteral("unknown command '%1'").arg(arguments[0]).toStdString());
     } catch (const ToolError& error) {

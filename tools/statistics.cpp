@@ -66,6 +66,7 @@ DataTables computeStatistics(const std::vector<Draw>& history, std::optional<int
     const Draw& last = draws.back();
     tables.kai = static_cast<qint16>(last.number);
     tables.lastKai = tables.kai;
+    tables.lastDate = last.date;
     for (int i = 0; i <= 5; ++i) {
         tables.lastNumbers[i] = last.main[static_cast<std::size_t>(i)];
     }
@@ -91,6 +92,14 @@ void writeDataFiles(const DataTables& tables, const QString& folder) {
                                 .toStdString());
         }
     }
+}
+
+QByteArray updateFileBytes(const DataTables& tables, const QString& note) {
+    FieldWriter header;
+    header.text(QStringLiteral("pomrinupdate")).number(tables.kai).text(note).endLine();
+    const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
+    const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
+    return header.bytes() + deme.mid(deme.indexOf('\n') + 1) + rensa;
 }
 
 }  // namespace kuji6::tools

@@ -13,6 +13,7 @@ namespace kuji6::tools {
 // Everything data/deme.ini and data/rensa.ini hold, computed from a draw history.
 struct DataTables {
     qint16 kai = 0;  // the last draw of the history
+    QString lastDate;
     DrawRates drawRate;
     NumberGroups numGroup;
     qint16 lastKai = 0;
@@ -29,5 +30,9 @@ DataTables computeStatistics(const std::vector<Draw>& history, std::optional<int
 
 // Writes DIR/deme.ini and DIR/rensa.ini.
 void writeDataFiles(const DataTables& tables, const QString& folder);
+
+// An update file with the same tables: the header "pomrinupdate", the last draw and
+// `note`, then the lines of deme.ini after its header and all lines of rensa.ini.
+QByteArray updateFileBytes(const DataTables& tables, const QString& note);
 
 }  // namespace kuji6::tools

@@ -22,6 +22,8 @@ const char* englishName(FaultKind kind) {
             return "file unwritable";
         case FaultKind::WrongHeader:
             return "wrong header word";
+        case FaultKind::NetworkFailure:
+            return "network failure";
     }
     return "runtime fault";
 }
@@ -53,6 +55,8 @@ QString RuntimeFault::reason() const {
             return QStringLiteral("ファイルに書き込めません");
         case FaultKind::WrongHeader:
             return QStringLiteral("このプログラムのファイルではありません");
+        case FaultKind::NetworkFailure:
+            return QStringLiteral("通信できませんでした");
     }
     return {};
 }

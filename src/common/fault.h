@@ -15,6 +15,7 @@ enum class FaultKind {
     PastEndOfFile,  // a file ended before the last field that was needed
     FileUnwritable,
     WrongHeader,  // a file does not start with the word that marks the program's files
+    NetworkFailure,
 };
 
 class RuntimeFault : public std::runtime_error {

@@ -1,7 +1,12 @@
 #include "common/fields.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace kuji6 {
 
@@ -49,6 +54,17 @@ bool parseInteger(const QByteArray& field, qint64& value) {
     return true;
 }
 
+// Gives files back their old bytes, or removes them where there were none.
+void putBack(const std::vector<std::pair<QString, std::optional<QByteArray>>>& replaced) {
+    for (const auto& [path, oldBytes] : replaced) {
+        if (oldBytes) {
+            saveBytes(*oldBytes, path);
+        } else {
+            QFile::remove(path);
+        }
+    }
+}
+
 }  // namespace
 
 FieldReader::FieldReader(QByteArray bytes, NonNumeric nonNumeric)
@@ -57,7 +73,11 @@ FieldReader::FieldReader(QByteArray bytes, NonNumeric nonNumeric)
 FieldReader FieldReader::fromFile(const QString& path, NonNumeric nonNumeric) {
     QFile file(path);
     if (!file.exists()) {
-        throw RuntimeFault(FaultKind::FileNotFound, {}, path);
+        // Only a missing file in an existing folder is "not found"; a missing folder or an
+        // empty name cannot be opened at all.
+        const bool folderExists = !path.isEmpty() && QFileInfo(path).dir().exists();
+        throw RuntimeFault(folderExists ? FaultKind::FileNotFound : FaultKind::FileUnreadable, {},
+                           path);
     }
     if (!file.open(QIODevice::ReadOnly)) {
         throw RuntimeFault(FaultKind::FileUnreadable, file.errorString(), path);
@@ -187,6 +207,31 @@ void saveBytes(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
+    }
+}
+
+void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
+    // Everything is written to temporary files first; only then are the old files replaced,
+    // and should a replacement still fail, the ones already replaced are put back.
+    std::vector<std::unique_ptr<QSaveFile>> pending;
+    for (const auto& [path, bytes] : files) {
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size()) {
+            throw RuntimeFault(FaultKind::FileUnwritable, file->errorString(), path);
+        }
+        pending.push_back(std::move(file));
+    }
+    std::vector<std::pair<QString, std::optional<QByteArray>>> replaced;
+    for (const std::unique_ptr<QSaveFile>& file : pending) {
+        std::optional<QByteArray> oldBytes;
+        if (QFile old(file->fileName()); old.open(QIODevice::ReadOnly)) {
+            oldBytes = old.readAll();
+        }
+        if (!file->commit()) {
+            putBack(replaced);
+            throw RuntimeFault(FaultKind::FileUnwritable, file->errorString(), file->fileName());
+        }
+        replaced.emplace_back(file->fileName(), oldBytes);
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 
 #include "common/fault.h"
 
@@ -12,6 +14,10 @@ namespace kuji6 {
 // Replaces the file at `path` with `bytes` all at once: a failure leaves any old file as it
 // was and raises FileUnwritable.
 void saveBytes(const QByteArray& bytes, const QString& path);
+
+// Replaces several files as one: either all of them get their new bytes, or, when any of
+// them cannot be written, all keep their old ones (FileUnwritable).
+void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files);
 
 // What a number field that holds something other than a number reads as.
 enum class NonNumeric {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include "engine/table.h"
@@ -43,6 +44,13 @@ struct PredictionState {
     // In turn: the acceptance flag of a draw loop (0 = draw again), the rank counter of
     // the line store and of the chain ranking, and the page number while pages change.
     Byte workFlag = 0;
+
+    // The last update file read: the draw it reaches and its note; and how many records the
+    // last update read and rewrite got through.
+    qint16 updateKai = 0;
+    QString updateNote;
+    qint32 readCount = 0;
+    qint32 writeCount = 0;
 
     qint32 randomCount = 0;
     qint32 randomLimit = 0;

@@ -42,4 +42,21 @@ bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void ListOnlyFilter::install(QWidget* box) {
+    box->installEventFilter(new ListOnlyFilter(box));
+}
+
+bool ListOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opensList = key->key() == Qt::Key_Space || key->key() == Qt::Key_F4 ||
+                               (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier));
+        const bool movesFocus = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (!opensList && !movesFocus) {
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 }  // namespace kuji6

@@ -21,6 +21,19 @@ class DigitsOnlyFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// For a list box that may only be changed by picking from its open list: keys that would
+// change the choice in place (arrows, typed letters) are dropped; opening the list
+// (Space, F4, Alt+Down) and moving the focus still work.
+class ListOnlyFilter : public QObject {
+    Q_OBJECT
+  public:
+    using QObject::QObject;
+    static void install(QWidget* box);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Whether the typed character `code` passes the digits-only filter.
 bool passesDigitsOnly(char16_t code);
 

@@ -106,8 +106,10 @@ void MainWindow::connectMenu() {
     connect(menu_.open, &QAction::triggered, this, &MainWindow::openPrediction);
     connect(menu_.groups, &QAction::triggered, this, [this] { windows_.showGroupList(); });
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
-    // The data update arrives with its window.
-    menu_.update->setEnabled(false);
+    connect(menu_.update, &QAction::triggered, this, [this] {
+        windows_.showUpdateWindow();
+        hide();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

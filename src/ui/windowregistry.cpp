@@ -62,9 +62,41 @@ void WindowRegistry::unloadRuleWindow() {
     unloadWindow(ruleWindow_);
 }
 
+void WindowRegistry::showUpdateWindow() {
+    if (!updateWindow_) {
+        updateWindow_ = new UpdateWindow(services_, *this);
+        QObject::connect(updateWindow_, &UpdateWindow::unloadRequested, updateWindow_,
+                         [this] { unloadUpdateWindow(); });
+    }
+    bringToFront(updateWindow_);
+}
+
+void WindowRegistry::unloadUpdateWindow() {
+    if (updateWindow_) {
+        unloadWindow(updateWindow_);
+        if (updateWindowUnloaded_) {
+            updateWindowUnloaded_();
+        }
+    }
+}
+
+ProgressWindow& WindowRegistry::openProgressWindow() {
+    unloadProgressWindow();
+    progressWindow_ = new ProgressWindow;
+    bringToFront(progressWindow_);
+    return *progressWindow_;
+}
+
+void WindowRegistry::unloadProgressWindow() {
+    unloadWindow(progressWindow_);
+}
+
 void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);
+    unloadProgressWindow();
     unloadRuleWindow();
+    // The main window goes too: nothing to show again.
+    unloadWindow(updateWindow_);
 }
 
 }  // namespace kuji6

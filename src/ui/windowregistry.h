@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "rules/liverules.h"
 #include "ui/appservices.h"
 #include "ui/grouplistwindow.h"
+#include "ui/progresswindow.h"
 #include "ui/rulewindow.h"
+#include "ui/updatewindow.h"
 
 namespace kuji6 {
 
@@ -28,6 +31,18 @@ class WindowRegistry final : public LiveRules {
     void showRuleWindow();
     void unloadRuleWindow();
 
+    // The data update: its window, and the progress window that lives for one update.
+    void showUpdateWindow();
+    UpdateWindow* existingUpdateWindow() const { return updateWindow_; }
+    void unloadUpdateWindow();
+    ProgressWindow& openProgressWindow();  // always afresh
+    ProgressWindow* existingProgressWindow() const { return progressWindow_; }
+    void unloadProgressWindow();
+    // Called whenever the update window goes, except with the main window.
+    void setUpdateWindowUnloaded(std::function<void()> callback) {
+        updateWindowUnloaded_ = std::move(callback);
+    }
+
     RuleSettings current() override { return ruleWindow().settings(); }
     void show() override { showRuleWindow(); }
     void unload() override { unloadRuleWindow(); }
@@ -39,6 +54,9 @@ class WindowRegistry final : public LiveRules {
     AppServices& services_;
     QPointer<GroupListWindow> groupList_;
     QPointer<RuleWindow> ruleWindow_;
+    QPointer<UpdateWindow> updateWindow_;
+    QPointer<ProgressWindow> progressWindow_;
+    std::function<void()> updateWindowUnloaded_;
 };
 
 }  // namespace kuji6

@@ -1,0 +1,251 @@
+#include "ui/updatewindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "common/fields.h"
+#include "ui/keyfilter.h"
+#include "ui/progresswindow.h"
+#include "ui/windowregistry.h"
+#include "update/httpfetch.h"
+#include "update/updatefile.h"
+
+namespace kuji6 {
+
+namespace {
+
+const QString kTitle = QStringLiteral("kuji6ぽむりんUpdate");
+const QString kNetwork = QStringLiteral("ネットワーク");
+const QString kFile = QStringLiteral("ファイル");
+const QString kNotAnUpdateFile = QStringLiteral(
+    "このファイルはkuji6ぽむりんUpdateファイルではないか、又はデータが壊れています。");
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+}  // namespace
+
+UpdateWindow::UpdateWindow(AppServices& services, WindowRegistry& windows, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), windows_(windows) {
+    setObjectName(QStringLiteral("fmUpdate"));
+    setWindowTitle(QStringLiteral("データの更新"));
+    buildControls();
+}
+
+void UpdateWindow::buildControls() {
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(buildSourceFrame());
+
+    auto* current = new QHBoxLayout;
+    auto* kai = new QLineEdit(QString::number(services_.state.lastKai), this);
+    kai->setObjectName(QStringLiteral("Txkai"));
+    kai->setReadOnly(true);
+    kai->setAlignment(Qt::AlignCenter);
+    kai->setFixedWidth(kai->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                       kai->fontMetrics().height());
+    QLabel* before = label("Label3", QStringLiteral("現在のデータは"), this);
+    before->setBuddy(kai);
+    kai->setAccessibleName(QStringLiteral("現在のデータの回"));
+    current->addWidget(before);
+    current->addWidget(kai);
+    current->addWidget(label("Label4", QStringLiteral("回までのデータです"), this));
+    current->addStretch();
+    column->addLayout(current);
+    column->addWidget(
+        label("LbComent", QStringLiteral("よろしければ更新ボタンを押して下さい"), this));
+    column->addWidget(buildButtons());
+}
+
+QWidget* UpdateWindow::buildSourceFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("更新方法"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(label("Label1", QStringLiteral("更新ファイルの場所"), frame), 0, 0, 1, 3);
+    cmbSel_ = new QComboBox(frame);
+    cmbSel_->setObjectName(QStringLiteral("CmbSel"));
+    cmbSel_->setAccessibleName(QStringLiteral("更新ファイルの場所"));
+    cmbSel_->addItems({kNetwork, kFile});
+    cmbSel_->setCurrentIndex(1);
+    ListOnlyFilter::install(cmbSel_);
+    connect(cmbSel_, &QComboBox::activated, this, &UpdateWindow::switchMode);
+    auto* source = new QHBoxLayout;
+    source->addWidget(cmbSel_);
+    source->addWidget(label("Label2", QStringLiteral("からアップデート"), frame));
+    source->addStretch();
+    grid->addLayout(source, 1, 0, 1, 3);
+
+    txFilename_ = new QLineEdit(frame);
+    txFilename_->setObjectName(QStringLiteral("TxFilename"));
+    txFilename_->setAccessibleName(QStringLiteral("更新ファイル"));
+    txFilename_->setMinimumWidth(txFilename_->fontMetrics().averageCharWidth() * 50);
+    connect(txFilename_, &QLineEdit::textChanged, this, [this] {
+        if (!networkMode()) {
+            enableGo();
+        }
+    });
+    comSansyo_ = new QPushButton(QStringLiteral("参照"), frame);
+    comSansyo_->setObjectName(QStringLiteral("ComSansyo"));
+    connect(comSansyo_, &QPushButton::clicked, this, &UpdateWindow::pickFile);
+    grid->addWidget(txFilename_, 2, 0, 1, 2);
+    grid->addWidget(comSansyo_, 2, 2);
+    return frame;
+}
+
+QWidget* UpdateWindow::buildButtons() {
+    auto* buttons = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    comGo_ = new QPushButton(QStringLiteral("更新"), buttons);
+    comGo_->setObjectName(QStringLiteral("ComGo"));
+    comGo_->setEnabled(false);
+    comGo_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), buttons);
+    cancel->setObjectName(QStringLiteral("ComCancel"));
+    connect(comGo_, &QPushButton::clicked, this, &UpdateWindow::runUpdate);
+    connect(cancel, &QPushButton::clicked, this, &UpdateWindow::unloadRequested);
+    row->addStretch();
+    row->addWidget(comGo_);
+    row->addWidget(cancel);
+    return buttons;
+}
+
+bool UpdateWindow::networkMode() const {
+    return cmbSel_->currentText() == kNetwork;
+}
+
+void UpdateWindow::switchMode() {
+    if (!networkMode()) {
+        comSansyo_->setEnabled(true);
+        txFilename_->setReadOnly(false);
+        clearFileName();
+        return;
+    }
+    comSansyo_->setEnabled(false);
+    // In network mode the box shows where the fetch goes; it cannot be typed over.
+    txFilename_->setReadOnly(true);
+    txFilename_->setText(updateUrl().toString());
+    enableGo();
+}
+
+void UpdateWindow::pickFile() {
+    enableGo();
+    if (cmbSel_->currentText() != kFile) {
+        return;
+    }
+    const std::optional<QString> path =
+        services_.prompter.openFileName(QStringLiteral("Text(*txt)"));
+    if (path) {
+        txFilename_->setText(QDir::toNativeSeparators(*path));
+    } else {
+        clearFileName();
+    }
+}
+
+void UpdateWindow::enableGo() {
+    comGo_->setEnabled(true);
+}
+
+void UpdateWindow::clearFileName() {
+    comGo_->setEnabled(false);
+    const QSignalBlocker quiet(txFilename_);
+    txFilename_->clear();
+}
+
+void UpdateWindow::runUpdate() {
+    ProgressWindow& progress = windows_.openProgressWindow();
+    if (networkMode() && !download(progress)) {
+        return;
+    }
+    progress.setCaption(QStringLiteral("データ取得中"), true);
+    try {
+        const UpdateHeader header = readUpdateHeader(txFilename_->text());
+        if (header.magicWord != kUpdateMagicWord) {
+            fileFailure(nullptr);
+            return;
+        }
+        const MessageAnswer answer = services_.prompter.message(
+            MessageIcon::Warning, kTitle,
+            QString::number(header.kai) +
+                QStringLiteral(
+                    "回までのデータを更新します。以前のデータは上書きされますが、よろしいですか？"),
+            MessageButtons::OkCancel);
+        if (answer != MessageAnswer::Ok) {
+            finish();
+            return;
+        }
+        if (!readUpdate(progress)) {
+            windows_.unloadProgressWindow();
+            return;
+        }
+        writeDataFiles(services_.state, services_.folder, progress);
+        progress.setCaption(QStringLiteral("終了しました"), false);
+        services_.prompter.inform(kTitle, QStringLiteral("データが更新されました"));
+        finish();
+    } catch (const RuntimeFault& fault) {
+        fileFailure(&fault);
+    }
+}
+
+bool UpdateWindow::download(ProgressWindow& progress) {
+    const MessageAnswer connected = services_.prompter.message(
+        MessageIcon::Information, QStringLiteral("AutoUpDate"),
+        QStringLiteral("インターネットに接続していますか？"), MessageButtons::YesNo);
+    if (connected != MessageAnswer::Yes) {
+        windows_.unloadProgressWindow();
+        return false;
+    }
+    progress.setCaption(QStringLiteral("通信中・・・・・"), false);
+    try {
+        // Replaced whole, so that no tail of an older, longer download can survive.
+        saveBytes(fetchUrl(updateUrl()), services_.folder.updateFile());
+    } catch (const RuntimeFault&) {
+        services_.prompter.warn(
+            kTitle, QStringLiteral("ネットワークエラーです。接続の確認をしてください。"));
+        windows_.unloadProgressWindow();
+        return false;
+    }
+    txFilename_->setText(QDir::toNativeSeparators(services_.folder.updateFile()));
+    return true;
+}
+
+bool UpdateWindow::readUpdate(ProgressWindow& progress) {
+    try {
+        readUpdateFile(services_.state, txFilename_->text(), progress);
+    } catch (const RuntimeFault&) {
+        services_.prompter.warn(kTitle, kNotAnUpdateFile);
+    }
+    return services_.state.readCount >= kCompleteRead;
+}
+
+void UpdateWindow::fileFailure(const RuntimeFault* fault) {
+    if (fault && fault->kind() == FaultKind::FileNotFound) {
+        services_.prompter.inform(kTitle, QStringLiteral("ファイルが見つかりません。"));
+    } else {
+        services_.prompter.warn(kTitle, kNotAnUpdateFile);
+    }
+    windows_.unloadProgressWindow();
+}
+
+void UpdateWindow::finish() {
+    windows_.unloadProgressWindow();
+    emit unloadRequested();
+}
+
+void UpdateWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit unloadRequested();
+}
+
+}  // namespace kuji6

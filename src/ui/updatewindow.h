@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/appservices.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace kuji6 {
+
+class ProgressWindow;
+class WindowRegistry;
+
+// fmUpdate, "データの更新": brings the draw data up to date from an update file that is
+// downloaded or picked from disk, and rewrites the data files from it.
+class UpdateWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    UpdateWindow(AppServices& services, WindowRegistry& windows, QWidget* parent = nullptr);
+
+  signals:
+    void unloadRequested();  // by キャンセル, the close box or the end of an update
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* buildSourceFrame();
+    QWidget* buildButtons();
+
+    bool networkMode() const;
+    void switchMode();
+    void pickFile();
+    void enableGo();
+    void clearFileName();
+
+    void runUpdate();
+    bool download(ProgressWindow& progress);
+    bool readUpdate(ProgressWindow& progress);
+    void fileFailure(const RuntimeFault* fault);
+    void finish();
+
+    AppServices& services_;
+    WindowRegistry& windows_;
+    QComboBox* cmbSel_ = nullptr;
+    QLineEdit* txFilename_ = nullptr;
+    QPushButton* comSansyo_ = nullptr;
+    QPushButton* comGo_ = nullptr;
+};
+
+}  // namespace kuji6

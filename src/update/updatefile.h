@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include "common/programfolder.h"
+#include "engine/state.h"
+#include "update/updateprogress.h"
+
+namespace kuji6 {
+
+// The word an update file starts with.
+inline const QString kUpdateMagicWord = QStringLiteral("pomrinupdate");
+
+// Records of a complete update file: 43 draw-history records, the latest draw and 1849
+// chain values. The progress bars run to 1895, two short of full.
+constexpr int kCompleteRead = 1893;
+constexpr int kProgressMaximum = 1895;
+
+struct UpdateHeader {
+    QString magicWord;
+    qint16 kai = 0;  // the draw the data goes up to
+    QString note;
+};
+
+// The three fields at the head of an update file.
+UpdateHeader readUpdateHeader(const QString& path);
+
+// Reads a whole update file into the shared tables: the draw rates and groups of the 43
+// numbers, the latest draw, the chain table, updateKai and updateNote. readCount counts
+// the records read and drives the read bar. The file is read into a copy first: the tables
+// change only once all 1945 fields have been read, and a failure (raised) leaves them as
+// they were, with readCount below kCompleteRead.
+void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress& progress);
+
+// Writes the shared tables to data/deme.ini and data/rensa.ini. writeCount counts the
+// records and drives the write bar. Both files are replaced together or not at all.
+void writeDataFiles(PredictionState& state, const ProgramFolder& folder, UpdateProgress& progress);
+
+}  // namespace kuji6
