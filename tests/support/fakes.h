@@ -15,6 +15,7 @@
 #include "engine/random.h"
 #include "engine/rundisplay.h"
 #include "rules/liverules.h"
+#include "update/updateprogress.h"
 
 namespace kuji6::test {
 
@@ -111,6 +112,21 @@ class FakeRules final : public LiveRules {
     }
     void show() override { ++shows; }
     void unload() override { ++unloads; }
+};
+
+class FakeProgress final : public UpdateProgress {
+  public:
+    QStringList captions;  // each caption shown, with " (refreshed)" when redrawn at once
+    int read = 0;
+    int write = 0;
+
+    void setCaption(const QString& caption, bool refresh) override {
+        captions << caption + (refresh ? QStringLiteral(" (refreshed)") : QString());
+    }
+    int readValue() const override { return read; }
+    void setReadValue(int value) override { read = value; }
+    int writeValue() const override { return write; }
+    void setWriteValue(int value) override { write = value; }
 };
 
 }  // namespace kuji6::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTcpServer>
+#include <QUrl>
+
+namespace kuji6::test {
+
+// An HTTP server on 127.0.0.1 in the test's own thread: it answers every request with the
+// configured status and body, or, when told to hang, never answers at all.
+class TestHttpServer : public QObject {
+    Q_OBJECT
+  public:
+    TestHttpServer();
+
+    QUrl url(const QString& path = QStringLiteral("/download/update.txt")) const;
+
+    QByteArray body;
+    int status = 200;
+    bool hang = false;
+    int requests = 0;
+
+  private:
+    void answer(QTcpSocket* socket);
+
+    QTcpServer server_;
+};
+
+// A URL on 127.0.0.1 where nothing listens.
+QUrl refusedUrl();
+
+}  // namespace kuji6::test
