@@ -1,6 +1,8 @@
 // Starts the program on the shipped data, fills in a prediction, presses GO! and saves a
-// picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS]
+// picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS].
+// With "update" for COURSE it pictures the data update window and a progress window.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include "common/clock.h"
 #include "engine/random.h"
 #include "ui/application.h"
+#include "ui/windowregistry.h"
 #include "ui/qtprompter.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +32,19 @@ int main(int argc, char** argv) {
     kuji6::Application program({state, random, clock, prompter, folder, ruleBuffer});
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
+    if (args.value(2) == QStringLiteral("update")) {
+        // The data update window and a progress window, instead of a prediction.
+        main->findChild<QAction*>(QStringLiteral("Mndata"))->trigger();
+        kuji6::ProgressWindow& progress = program.windows().openProgressWindow();
+        progress.setCaption(QStringLiteral("連鎖データの読み込み中・・・・"), true);
+        progress.setReadValue(900);
+        QTimer::singleShot(500, main, [&] {
+            program.windows().existingUpdateWindow()->grab().save(args[1]);
+            progress.grab().save(QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-progress.png")));
+            QApplication::exit(0);
+        });
+        return app.exec();
+    }
     main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
     main->findChild<QComboBox*>(QStringLiteral("Cmbno"))
         ->setEditText(args.value(3, QStringLiteral("7")));
