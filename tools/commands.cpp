@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/fields.h"
+#include "common/version.h"
 #include "statistics.h"
 
 namespace kuji6::tools {
@@ -82,6 +83,9 @@ CommandResult makeUpdate(const QHash<QString, QString>& options) {
 CommandResult runCommand(const QStringList& arguments) {
     if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help")) {
         return {arguments.isEmpty() ? 2 : 0, kUsage};
+    }
+    if (arguments[0] == QStringLiteral("--version")) {
+        return {0, QStringLiteral("kuji6-data " KUJI6_VERSION "\n")};
     }
     try {
         const QHash<QString, QString> options = parseOptions(arguments);

@@ -1,15 +1,46 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "common/clock.h"
 #include "common/programfolder.h"
+#include "common/version.h"
 #include "engine/random.h"
 #include "engine/state.h"
+#include "rules/rulerecord.h"
 #include "ui/application.h"
 #include "ui/qtprompter.h"
 
 namespace {
+
+const char* const kHelp =
+    "使い方: kuji6 [--help] [--version]\n"
+    "Kuji6ぽむりん: 6/43 ロトの買い目を提案するプログラムです。\n"
+    "Kuji6ぽむりん proposes ticket numbers for a 6-of-43 lottery.\n"
+    "\n"
+    "  --help     この説明を表示して終了します (show this help and exit)\n"
+    "  --version  バージョンを表示して終了します (show the version and exit)\n";
+
+// The program's only options print and end before any window is made, so they work
+// without a display.
+std::optional<int> answerCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("kuji6 %s\n", KUJI6_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 // The whole interface is Japanese, the standard dialogs included.
 void loadJapaneseDialogs(QApplication& app, QTranslator& translator) {
@@ -19,18 +50,31 @@ void loadJapaneseDialogs(QApplication& app, QTranslator& translator) {
     }
 }
 
+kuji6::ProgramFolder programFolder() {
+    const QString executableFolder = QApplication::applicationDirPath();
+    return kuji6::locateProgramFolder(
+        executableFolder, executableFolder + QStringLiteral("/" KUJI6_DATA_FROM_BIN),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("kuji6"));
     app.setApplicationDisplayName(QStringLiteral("Kuji6ぽむりん"));
+    app.setApplicationVersion(QStringLiteral(KUJI6_VERSION));
+    app.setDesktopFileName(QStringLiteral("org.example.kuji6"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/org.example.kuji6.svg")));
     // Going back to prediction mode replaces the main window; only quitting ends the program.
     app.setQuitOnLastWindowClosed(false);
     QTranslator translator;
     loadJapaneseDialogs(app, translator);
 
-    const kuji6::ProgramFolder folder(QApplication::applicationDirPath());
+    const kuji6::ProgramFolder folder = programFolder();
     kuji6::PredictionState state;
     kuji6::MersenneSource random;
     kuji6::SystemClock clock;

@@ -22,4 +22,12 @@ class ProgramFolder {
     QString path_;
 };
 
+// Finds the program folder. A program run from a folder of its own that holds `data` and
+// can be written to (a build tree, a portable copy) uses that folder. Otherwise, as when it
+// is installed for all users, it uses `userFolder`, where any file missing from its data
+// folder is copied from `defaultData`, the data installed with the program; files already
+// there are never replaced.
+ProgramFolder locateProgramFolder(const QString& executableFolder, const QString& defaultData,
+                                  const QString& userFolder);
+
 }  // namespace kuji6

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/version.h"
 #include "ui/clickablelabel.h"
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
@@ -308,19 +310,23 @@ QWidget* MainWindow::buildAboutLine() {
     auto* about = new QWidget(this);
     auto* grid = new QGridLayout(about);
     grid->setContentsMargins(0, 0, 0, 0);
+    QLabel* logo = label("Image1", {}, about);
+    const int logoSize = logo->fontMetrics().height() * 3;
+    logo->setPixmap(QIcon(QStringLiteral(":/org.example.kuji6.svg")).pixmap(logoSize, logoSize));
+    grid->addWidget(logo, 0, 0, 2, 1);
     QLabel* name = label("Label3", QStringLiteral("Kuji6ぽむりん"), about);
     QFont nameFont = name->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.2);
     name->setFont(nameFont);
-    grid->addWidget(name, 0, 0);
+    grid->addWidget(name, 0, 1);
     grid->addWidget(label("Label5", QStringLiteral("ver") + QStringLiteral(KUJI6_VERSION), about),
-                    0, 1);
-    grid->addWidget(label("Label6", QStringLiteral("Kuji6ぽむりん開発チーム"), about), 1, 0);
+                    0, 2);
+    grid->addWidget(label("Label6", QStringLiteral("Kuji6ぽむりん開発チーム"), about), 1, 1);
     QLabel* site = label("Label4", QStringLiteral("https://kuji6.example.org/"), about);
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(site, 1, 1);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(site, 1, 2);
+    grid->setColumnStretch(3, 1);
     return about;
 }
 
