@@ -20,7 +20,8 @@ class HttpFetchTest : public QObject {
 
 void HttpFetchTest::returnsTheBodyAsItCame() {
     TestHttpServer server;
-    server.body = QByteArray("\"pomrinupdate\",1,\"\x82\xa0\"\r\n\0\xff", 27);
+    static const char raw[] = "\"pomrinupdate\",1,\"\x82\xa0\"\r\n\0\xff";
+    server.body = QByteArray(raw, sizeof raw - 1);  // with the zero byte
     QCOMPARE(fetchUrl(server.url()), server.body);
     QCOMPARE(server.requests, 1);
 }
