@@ -22,7 +22,7 @@ bool endsField(char c) {
     return c == ',' || isLineEnd(c);
 }
 
-QByteArray trimmedBlanks(QByteArray field) {
+QByteArrayView trimmedBlanks(QByteArrayView field) {
     while (!field.isEmpty() && isBlank(field.back())) {
         field.chop(1);
     }
@@ -30,7 +30,7 @@ QByteArray trimmedBlanks(QByteArray field) {
 }
 
 // Parses [sign] digits; false for anything else. An empty field is 0.
-bool parseInteger(const QByteArray& field, qint64& value) {
+bool parseInteger(QByteArrayView field, qint64& value) {
     value = 0;
     qsizetype i = 0;
     const bool negative = !field.isEmpty() && field[0] == '-';
@@ -88,7 +88,7 @@ FieldReader FieldReader::fromFile(const QString& path, NonNumeric nonNumeric) {
 }
 
 QString FieldReader::text() {
-    const QByteArray field = nextField();
+    const QByteArrayView field = nextField();
     decoder_.resetState();
     return decoder_.decode(field);
 }
@@ -104,7 +104,7 @@ qint32 FieldReader::int32() {
 }
 
 qint64 FieldReader::integer(qint64 min, qint64 max) {
-    const QByteArray field = nextField();
+    const QByteArrayView field = nextField();
     qint64 value = 0;
     if (!parseInteger(field, value)) {
         if (nonNumeric_ == NonNumeric::Fault) {
@@ -118,23 +118,24 @@ qint64 FieldReader::integer(qint64 min, qint64 max) {
     return value;
 }
 
-void FieldReader::fail(FaultKind kind, const QByteArray& field) const {
+void FieldReader::fail(FaultKind kind, QByteArrayView field) const {
     throw RuntimeFault(kind, QString::fromLatin1(field), source_);
 }
 
-QByteArray FieldReader::nextField() {
+// Fields are views into the file's bytes: reading one copies nothing.
+QByteArrayView FieldReader::nextField() {
     if (atEnd()) {
         fail(FaultKind::PastEndOfFile, {});
     }
     skipBlanks();
-    if (!atEnd() && bytes_[pos_] == '"') {
+    if (!atEnd() && at(pos_) == '"') {
         return quotedField();
     }
     return plainField();
 }
 
 void FieldReader::skipBlanks() {
-    while (!atEnd() && isBlank(bytes_[pos_])) {
+    while (!atEnd() && isBlank(at(pos_))) {
         ++pos_;
     }
 }
@@ -143,33 +144,33 @@ void FieldReader::skipSeparator() {
     if (atEnd()) {
         return;
     }
-    const char c = bytes_[pos_++];
-    if (c == '\r' && !atEnd() && bytes_[pos_] == '\n') {
+    const char c = at(pos_++);
+    if (c == '\r' && !atEnd() && at(pos_) == '\n') {
         ++pos_;
     }
 }
 
-QByteArray FieldReader::quotedField() {
+QByteArrayView FieldReader::quotedField() {
     const qsizetype start = pos_ + 1;
     qsizetype close = bytes_.indexOf('"', start);
     if (close < 0) {
         close = bytes_.size();
     }
-    const QByteArray field = bytes_.mid(start, close - start);
+    const QByteArrayView field = QByteArrayView(bytes_).sliced(start, close - start);
     pos_ = close < bytes_.size() ? close + 1 : close;
-    while (!atEnd() && !endsField(bytes_[pos_])) {
+    while (!atEnd() && !endsField(at(pos_))) {
         ++pos_;
     }
     skipSeparator();
     return field;
 }
 
-QByteArray FieldReader::plainField() {
+QByteArrayView FieldReader::plainField() {
     const qsizetype start = pos_;
-    while (!atEnd() && !endsField(bytes_[pos_])) {
+    while (!atEnd() && !endsField(at(pos_))) {
         ++pos_;
     }
-    const QByteArray field = trimmedBlanks(bytes_.mid(start, pos_ - start));
+    const QByteArrayView field = trimmedBlanks(QByteArrayView(bytes_).sliced(start, pos_ - start));
     skipSeparator();
     return field;
 }
@@ -204,6 +205,12 @@ FieldWriter& FieldWriter::endLine() {
 }
 
 void saveBytes(const QByteArray& bytes, const QString& path) {
+    // A file that already holds these bytes is left as it is: writing it again would cost a
+    // sync to disk for nothing, and data/rens.ini is written at every start and many runs.
+    if (QFile existing(path); existing.size() == bytes.size() &&
+                              existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) {
+        return;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);

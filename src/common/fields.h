@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
@@ -12,7 +13,7 @@
 namespace kuji6 {
 
 // Replaces the file at `path` with `bytes` all at once: a failure leaves any old file as it
-// was and raises FileUnwritable.
+// was and raises FileUnwritable. A file that holds these bytes already is not touched.
 void saveBytes(const QByteArray& bytes, const QString& path);
 
 // Replaces several files as one: either all of them get their new bytes, or, when any of
@@ -49,14 +50,15 @@ class FieldReader {
     bool atEnd() const { return pos_ >= bytes_.size(); }
 
   private:
-    QByteArray nextField();
+    QByteArrayView nextField();
     qint64 integer(qint64 min, qint64 max);
     void skipBlanks();
     void skipSeparator();
-    QByteArray quotedField();
-    QByteArray plainField();
+    QByteArrayView quotedField();
+    QByteArrayView plainField();
+    char at(qsizetype index) const { return bytes_.at(index); }
 
-    [[noreturn]] void fail(FaultKind kind, const QByteArray& field) const;
+    [[noreturn]] void fail(FaultKind kind, QByteArrayView field) const;
 
     QByteArray bytes_;
     qsizetype pos_ = 0;

@@ -1,29 +1,40 @@
 #include "engine/coursepass.h"
 
+#include <bitset>
+
 #include "common/numbers.h"
 #include "engine/numberrules.h"
 
 namespace kuji6 {
 
-void drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last) {
+std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last) {
+    std::uint32_t drawn = 0;
     for (int i = 1; i <= last; ++i) {
         if (run.state.posAccepted[i] == 0) {
             run.state.candidate[i] = lotteryNumber(run.random.next());
             checkChainRule(run, rules, i);
             countDraw(run.state);
+            drawn |= 1u << i;
         }
     }
+    return drawn;
 }
 
 void markRepeatsAndFavourite(PredictionState& state, int last) {
+    // Position i is drawn again when it repeats any of positions 0..i-1, or when any of
+    // positions 1..i holds the favourite: one pass, remembering what came before.
+    std::bitset<256> earlier;
+    earlier[state.candidate[0]] = true;
+    const Byte favourite = state.favNumber;
+    bool favouriteSeen = false;
     for (int i = 1; i <= last; ++i) {
-        for (int j = 1; j <= i; ++j) {
-            if (state.candidate[i] == state.candidate[j - 1] ||
-                state.candidate[j] == state.favNumber) {
-                state.posAccepted[i] = 0;
-                state.workFlag = 0;
-            }
+        const Byte number = state.candidate[i];
+        favouriteSeen = favouriteSeen || number == favourite;
+        if (earlier[number] || favouriteSeen) {
+            state.posAccepted[i] = 0;
+            state.workFlag = 0;
         }
+        earlier[number] = true;
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -7,8 +10,29 @@ namespace kuji6 {
 // Pieces of a pass shared by the steady and the wide-range course.
 
 // Draws a new number, checked by the chain rule, for every position 1..last not yet
-// accepted.
-void drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last);
+// accepted. Returns the positions drawn, bit p for position p.
+std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last);
+
+// The positions 1..5 of line `line` (0..4) as bits, as drawUnacceptedPositions reports them.
+constexpr std::uint32_t linePositions(int line) {
+    return 0x3Eu << (5 * line);
+}
+
+// Remembers which lines passed the seven-group rules. A line that passed and has drawn no
+// new number since passes again, for the rules look at nothing else: only changed lines
+// need testing, which spares most of the work of a pass.
+class PassedLines {
+  public:
+    bool stillPassing(int line, std::uint32_t redrawn) const {
+        return passed_[static_cast<std::size_t>(line)] && (redrawn & linePositions(line)) == 0;
+    }
+    void record(int line, RunStatus status) {
+        passed_[static_cast<std::size_t>(line)] = status == RunStatus::CarryOn;
+    }
+
+  private:
+    std::array<bool, 5> passed_{};
+};
 
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn
 // again, and so is every position from the first one holding the favourite number on.

@@ -14,16 +14,13 @@ int examinedPositions(int mode, Byte lineCount) {
     return mode == 3 ? 5 * lineCount : 0;
 }
 
-bool inPreferredRange(const QString& direction, Byte rate, Byte threshold, bool& known) {
-    known = true;
-    if (direction == QStringLiteral("以上")) {
-        return rate >= threshold;
+enum class Direction { AtOrAbove, AtOrBelow, Unknown };
+
+Direction directionOf(const QString& text) {
+    if (text == QStringLiteral("以上")) {
+        return Direction::AtOrAbove;
     }
-    if (direction == QStringLiteral("以下")) {
-        return rate <= threshold;
-    }
-    known = false;
-    return false;
+    return text == QStringLiteral("以下") ? Direction::AtOrBelow : Direction::Unknown;
 }
 
 }  // namespace
@@ -34,9 +31,11 @@ void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
         state.posAccepted[position] = 1;
         return;
     }
+    const Byte number = state.candidate[position];
     for (int i = 1; i <= 10; ++i) {
-        if (state.candidate[position] == state.rensaTable[i]) {
+        if (number == state.rensaTable[i]) {
             state.posAccepted[position] = 1;
+            return;
         }
     }
 }
@@ -44,21 +43,27 @@ void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
 void checkDrawRateRule(RunContext& run, const RuleSettings& rules, int mode, Byte lineCount) {
     PredictionState& state = run.state;
     const int last = examinedPositions(mode, lineCount);
-    for (int p = 1; p <= last; ++p) {
-        if (!rules.method[kDrawRateMethod]) {
+    if (!rules.method[kDrawRateMethod]) {
+        for (int p = 1; p <= last; ++p) {
             state.posAccepted[p] = 1;
-            continue;
         }
+        return;
+    }
+    const Direction direction = directionOf(rules.drawRateDirection);
+    const Byte threshold = state.demeThreshold;
+    for (int p = 1; p <= last; ++p) {
         if (state.posAccepted[p] == 1) {
             continue;
         }
         state.demeDice = percentDice(run.random.next());
+        if (direction == Direction::Unknown) {
+            continue;
+        }
         const Byte rate = state.drawRate[state.candidate[p]];
-        bool known = false;
         const bool preferred =
-            inPreferredRange(rules.drawRateDirection, rate, state.demeThreshold, known);
+            direction == Direction::AtOrAbove ? rate >= threshold : rate <= threshold;
         // Outside the preferred range a number still gets in by the dice: (rate - 1) in 100.
-        if (known && (preferred || state.demeDice < rate)) {
+        if (preferred || state.demeDice < rate) {
             state.posAccepted[p] = 1;
         }
     }

@@ -1,11 +1,15 @@
 #include "engine/state.h"
 
-#include "common/numbers.h"
+#include "common/fault.h"
 
 namespace kuji6 {
 
-void countDraw(PredictionState& state) {
-    state.randomCount = fitted<qint32>(qint64{state.randomCount} + 1);
+void indexOutOfRange(int index) {
+    throw RuntimeFault(FaultKind::IndexOutOfRange, QString::number(index));
+}
+
+void randomCountOverflow() {
+    throw RuntimeFault(FaultKind::Overflow, QStringLiteral("randomCount"));
 }
 
 }  // namespace kuji6

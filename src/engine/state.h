@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <limits>
 
 #include "engine/table.h"
 
@@ -58,7 +59,14 @@ struct PredictionState {
     RunStatus runStatus = RunStatus::CarryOn;
 };
 
+[[noreturn]] void randomCountOverflow();
+
 // Counts one random draw of the current run; passing the 32-bit maximum is an Overflow.
-void countDraw(PredictionState& state);
+inline void countDraw(PredictionState& state) {
+    if (state.randomCount == std::numeric_limits<qint32>::max()) [[unlikely]] {
+        randomCountOverflow();
+    }
+    ++state.randomCount;
+}
 
 }  // namespace kuji6

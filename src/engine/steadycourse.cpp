@@ -35,14 +35,15 @@ void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
 }
 
 // One pass; false when the run has to stop.
-bool pass(RunContext& run, const RuleSettings& rules) {
+bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
     PredictionState& state = run.state;
-    drawUnacceptedPositions(run, rules, kDrawn);
+    const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
     checkDrawRateRule(run, rules, kSteadyMode, 0);
-    if (rules.method[0]) {
+    if (rules.method[0] && !passed.stillPassing(0, redrawn)) {
         // The line tested is positions 1..5 and the favourite; position 6 never is.
         checkGroupRules(run, rules, kSteadyMode, 0);
+        passed.record(0, state.runStatus);
         applyGroupVerdict(run, kSteadyMode, 0);
         if (state.runStatus == RunStatus::Stop) {
             return false;
@@ -75,8 +76,9 @@ void storeSevenLines(RunContext& run) {
 void runSteadyCourse(RunContext& run, Byte favourite) {
     const RuleSettings rules = run.rules.current();
     setUp(run, rules, favourite);
+    PassedLines passed;
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules)) {
+        if (!pass(run, rules, passed)) {
             return;
         }
     }

@@ -10,6 +10,9 @@ namespace kuji6 {
 
 using Byte = quint8;
 
+// Kept out of line so that the checked index stays cheap in the draw loops.
+[[noreturn]] void indexOutOfRange(int index);
+
 // A fixed table addressed First..Last; any other index is an IndexOutOfRange error rather
 // than a stray memory access.
 template <class T, int First, int Last>
@@ -26,8 +29,8 @@ class Table {
 
   private:
     static std::size_t slot(int index) {
-        if (index < First || index > Last) {
-            throw RuntimeFault(FaultKind::IndexOutOfRange, QString::number(index));
+        if (index < First || index > Last) [[unlikely]] {
+            indexOutOfRange(index);
         }
         return static_cast<std::size_t>(index - First);
     }

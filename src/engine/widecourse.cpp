@@ -34,10 +34,15 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
 }
 
 // The seven-group rules line by line; false when they stop the run.
-bool testLines(RunContext& run, const RuleSettings& rules, Byte lines) {
+bool testLines(RunContext& run, const RuleSettings& rules, Byte lines, std::uint32_t redrawn,
+               PassedLines& passed) {
     const Byte lastLine = fitted<Byte>(lines - 1);
     for (int line = 0; line <= lastLine; ++line) {
+        if (passed.stillPassing(line, redrawn)) {
+            continue;
+        }
         checkGroupRules(run, rules, kWideMode, line);
+        passed.record(line, run.state.runStatus);
         applyGroupVerdict(run, kWideMode, line);
         if (run.state.runStatus == RunStatus::Stop) {
             return false;
@@ -47,13 +52,13 @@ bool testLines(RunContext& run, const RuleSettings& rules, Byte lines) {
 }
 
 // One pass; false when the run has to stop.
-bool pass(RunContext& run, const RuleSettings& rules, Byte lines) {
+bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& passed) {
     PredictionState& state = run.state;
     const int positions = 5 * lines;
-    drawUnacceptedPositions(run, rules, positions);
+    const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
     checkDrawRateRule(run, rules, kWideMode, lines);
-    if (rules.method[0] && !testLines(run, rules, lines)) {
+    if (rules.method[0] && !testLines(run, rules, lines, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions);
@@ -66,8 +71,9 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines) {
 void runWideCourse(RunContext& run, Byte favourite, const QString& combinationsText) {
     const RuleSettings rules = run.rules.current();
     const Byte lines = setUp(run, rules, favourite, combinationsText);
+    PassedLines passed;
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules, lines)) {
+        if (!pass(run, rules, lines, passed)) {
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -119,9 +120,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::setProgressRange(int minimum, int maximum) {
     bar_->setRange(minimum, maximum);
+    barFrame_.start();
 }
+
 void MainWindow::setProgressValue(int value) {
-    bar_->setValue(value);
+    // A sweep sets thousands of values within milliseconds, far more than a screen shows:
+    // the bar is redrawn at most once a frame, and always at its ends.
+    constexpr qint64 kFrameMs = 16;
+    if (value == bar_->minimum() || value == bar_->maximum() || !barFrame_.isValid() ||
+        barFrame_.hasExpired(kFrameMs)) {
+        bar_->setValue(value);
+        barFrame_.start();
+    }
 }
 void MainWindow::setProgressVisible(bool visible) {
     bar_->setVisible(visible);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 
@@ -106,6 +107,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QPushButton* comNext_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QElapsedTimer barFrame_;  // since the bar was last redrawn
 };
 
 }  // namespace kuji6

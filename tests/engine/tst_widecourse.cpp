@@ -35,6 +35,7 @@ class WideCourseTest : public QObject {
     void fiveCombinations();
     void favouriteDrawnRedrawsTheRest();
     void rejectedLineRedrawsOnlyItsPositions();
+    void aLineThatChangedIsTestedAgain();
     void sixCombinationsFailTheRun();
     void noCombination();
 };
@@ -73,6 +74,20 @@ void WideCourseTest::rejectedLineRedrawsOnlyItsPositions() {
     QCOMPARE(run.filledLines(),
              (QStringList{"2 3 4 5 6 7", "2 16 17 18 19 20", "2 10 11 12 13 14"}));
     QCOMPARE(run.state.randomCount, 20);
+}
+
+void WideCourseTest::aLineThatChangedIsTestedAgain() {
+    RunFixture run;
+    run.rules.settings.method[0] = true;
+    run.rules.settings.sevenGroupOption[1] = true;  // no group more than three numbers
+    // Pass 1: both lines pass, but position 5 holds the favourite, so positions 5..10 are
+    // drawn again. Pass 2 gives line 0 a fourth A number: line 0 changed and fails now, while
+    // line 1 passes again. Pass 3 redraws line 0.
+    runWide(run, 9, QStringLiteral("2"),
+            QList<int>{1, 8, 15, 3, 9, 10, 11, 12, 13, 14} + QList<int>{22, 10, 11, 12, 13, 14} +
+                range(16, 20));
+    QCOMPARE(run.filledLines(), (QStringList{"9 16 17 18 19 20", "9 10 11 12 13 14"}));
+    QCOMPARE(run.state.randomCount, 21);
 }
 
 void WideCourseTest::sixCombinationsFailTheRun() {

@@ -1,0 +1,108 @@
+// kuji6-ui-bench: the program as a user meets it, without a screen.
+//
+//   kuji6-ui-bench startup   prints the wall-clock time (ns since the epoch) at which the
+//                            main window is first shown, then ends
+//   kuji6-ui-bench go N      presses GO! N times for the steady course under strict rules
+//                            at the default limit and prints each click's time in ms
+//
+// The program folder is a temporary copy of the shipped data; scripts/bench runs both modes.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+
+#include "common/clock.h"
+#include "engine/random.h"
+#include "rules/rulerecord.h"
+#include "ui/application.h"
+#include "ui/mainwindow.h"
+#include "ui/qtprompter.h"
+
+namespace {
+
+using namespace kuji6;
+
+qint64 wallClockNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The shipped data, and option.ini with 7色法 and all four options, the chain method and
+// the draw rate 以上 20.
+void prepareFolder(const QString& path) {
+    QDir(path).mkpath(QStringLiteral("data"));
+    for (const char* name : {"deme.ini", "rensa.ini"}) {
+        QFile::copy(QStringLiteral(KUJI6_SOURCE_DIR "/data/") + QLatin1String(name),
+                    QDir(path).filePath(QStringLiteral("data/") + QLatin1String(name)));
+    }
+    RuleSettings strict;
+    strict.method = {true, true, true};
+    strict.sevenGroupOption = {true, true, true, true};
+    strict.drawRatePercent = QStringLiteral("20");
+    strict.drawRateDirection = QStringLiteral("以上");
+    saveOptionsFile(QDir(path).filePath(QStringLiteral("option.ini")), strict);
+}
+
+// Prints when the main window is first shown.
+class ShownWatcher : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            std::printf("%lld\n", static_cast<long long>(wallClockNs()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, [] { QApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void pressGo(MainWindow* main, int clicks) {
+    main->selectCourse(1);
+    main->findChild<QComboBox*>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
+    auto* go = main->findChild<QPushButton*>(QStringLiteral("ComGO"));
+    for (int i = 0; i < clicks; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        go->click();
+        std::printf("%.3f\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        QApplication::processEvents();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    QTemporaryDir dir;
+    prepareFolder(dir.path());
+    const ProgramFolder folder(dir.path());
+    PredictionState state;
+    MersenneSource random;
+    SystemClock clock;
+    QtPrompter prompter;
+    RuleRecord ruleBuffer;
+    Application program({state, random, clock, prompter, folder, ruleBuffer});
+    ShownWatcher watcher;
+    const bool startup = args.value(1) == QStringLiteral("startup");
+    program.start();
+    if (startup) {
+        program.mainWindow()->windowHandle()->installEventFilter(&watcher);
+        return app.exec();
+    }
+    pressGo(program.mainWindow(), args.value(2, QStringLiteral("10")).toInt());
+    return 0;
+}
