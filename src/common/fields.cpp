@@ -54,6 +54,17 @@ bool parseInteger(QByteArrayView field, qint64& value) {
     return true;
 }
 
+BeforeReplaceHook& beforeReplaceHook() {
+    static BeforeReplaceHook hook;
+    return hook;
+}
+
+void beforeReplace(const QString& path) {
+    if (beforeReplaceHook()) {
+        beforeReplaceHook()(path);
+    }
+}
+
 // Gives files back their old bytes, or removes them where there were none.
 void putBack(const std::vector<std::pair<QString, std::optional<QByteArray>>>& replaced) {
     for (const auto& [path, oldBytes] : replaced) {
@@ -66,6 +77,10 @@ void putBack(const std::vector<std::pair<QString, std::optional<QByteArray>>>& r
 }
 
 }  // namespace
+
+void setBeforeReplaceHook(BeforeReplaceHook hook) {
+    beforeReplaceHook() = std::move(hook);
+}
 
 FieldReader::FieldReader(QByteArray bytes, NonNumeric nonNumeric)
     : bytes_(std::move(bytes)), nonNumeric_(nonNumeric), decoder_("CP932") {}
@@ -212,7 +227,11 @@ void saveBytes(const QByteArray& bytes, const QString& path) {
         return;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
+    }
+    beforeReplace(path);  // a failure here leaves the old file as it was
+    if (!file.commit()) {
         throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
     }
 }
@@ -233,6 +252,12 @@ void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
         std::optional<QByteArray> oldBytes;
         if (QFile old(file->fileName()); old.open(QIODevice::ReadOnly)) {
             oldBytes = old.readAll();
+        }
+        try {
+            beforeReplace(file->fileName());
+        } catch (const RuntimeFault&) {
+            putBack(replaced);
+            throw;
         }
         if (!file->commit()) {
             putBack(replaced);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <functional>
 #include <utility>
 
 #include "common/fault.h"
@@ -19,6 +20,11 @@ void saveBytes(const QByteArray& bytes, const QString& path);
 // Replaces several files as one: either all of them get their new bytes, or, when any of
 // them cannot be written, all keep their old ones (FileUnwritable).
 void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files);
+
+// A seam for tests: called with a file's path once its new bytes are written and before
+// they replace the old file. An error it raises fails the save at that very point.
+using BeforeReplaceHook = std::function<void(const QString& path)>;
+void setBeforeReplaceHook(BeforeReplaceHook hook);
 
 // What a number field that holds something other than a number reads as.
 enum class NonNumeric {

@@ -8,9 +8,6 @@ namespace kuji6 {
 
 namespace {
 
-// Chain scores are summed wide: six rows of real counts pass 255 easily.
-using ChainScores = std::array<qint64, 44>;
-
 bool isLatestNumber(const PredictionState& state, int number) {
     for (int i = 0; i <= 5; ++i) {
         if (state.lastNumbers[i] == number) {
@@ -20,8 +17,9 @@ bool isLatestNumber(const PredictionState& state, int number) {
     return false;
 }
 
-ChainScores readChainTable(PredictionState& state, const QString& path) {
-    FieldReader in = FieldReader::fromFile(path);
+}  // namespace
+
+ChainScores readChainTable(PredictionState& state, FieldReader& in) {
     state.lastKai = in.int16();
     for (int i = 0; i <= 5; ++i) {
         state.lastNumbers[i] = in.byte();
@@ -39,9 +37,7 @@ ChainScores readChainTable(PredictionState& state, const QString& path) {
     return score;
 }
 
-// Ascending by (score, number): a distinct rank 1..43 for every number, the larger number
-// ranking higher among equal scores.
-void rankByScore(PredictionState& state, const ChainScores& score) {
+void rankChainScores(PredictionState& state, const ChainScores& score) {
     for (std::size_t i = 1; i <= 43; ++i) {
         state.workFlag = 1;
         for (std::size_t j = 1; j <= 43; ++j) {
@@ -53,13 +49,12 @@ void rankByScore(PredictionState& state, const ChainScores& score) {
     }
 }
 
-}  // namespace
-
 void loadChainRanking(PredictionState& state, const ProgramFolder& folder,
                       const std::function<void(const QString&)>& showNextDraw) {
-    const ChainScores score = readChainTable(state, folder.rensaFile());
+    FieldReader in = FieldReader::fromFile(folder.rensaFile());
+    const ChainScores score = readChainTable(state, in);
     showNextDraw(nextDrawText(state.lastKai));
-    rankByScore(state, score);
+    rankChainScores(state, score);
     writeRensFile(state, folder.rensFile());
 }
 
@@ -73,6 +68,10 @@ void writeRensFile(const PredictionState& state, const QString& path) {
 
 void readRensFile(PredictionState& state, const QString& path) {
     FieldReader in = FieldReader::fromFile(path);
+    readRensFields(state, in);
+}
+
+void readRensFields(PredictionState& state, FieldReader& in) {
     for (int i = 1; i <= 10; ++i) {
         state.rensaTable[i] = in.byte();
     }

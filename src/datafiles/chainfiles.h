@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <functional>
 
+#include "common/fields.h"
 #include "common/programfolder.h"
 #include "engine/state.h"
 
@@ -23,6 +25,17 @@ void writeRensFile(const PredictionState& state, const QString& path);
 
 // The ten numbers of data/rens.ini into rensaTable[1..10], in file order.
 void readRensFile(PredictionState& state, const QString& path);
+void readRensFields(PredictionState& state, FieldReader& in);
+
+// Chain scores are summed wide: six rows of real counts pass 255 easily.
+using ChainScores = std::array<qint64, 44>;
+
+// The steps of loadChainRanking: reading the chain table into lastKai and lastNumbers and
+// the scores of the numbers for the next draw; ranking the numbers by those scores
+// (ascending by score and number, so among equal scores the larger number ranks higher)
+// into rensaTable[1..43].
+ChainScores readChainTable(PredictionState& state, FieldReader& in);
+void rankChainScores(PredictionState& state, const ChainScores& score);
 
 // The draw after `kai`, as Txkai shows it.
 QString nextDrawText(qint16 kai);

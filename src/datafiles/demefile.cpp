@@ -6,6 +6,10 @@ namespace kuji6 {
 
 void readDemeFile(PredictionState& state, const QString& path) {
     FieldReader in = FieldReader::fromFile(path);
+    readDemeFields(state, in);
+}
+
+void readDemeFields(PredictionState& state, FieldReader& in) {
     state.demeKai = in.int16();
     state.numGroup[0] = in.byte();
     for (int n = 1; n <= 43; ++n) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "common/fields.h"
 #include "engine/state.h"
 
 namespace kuji6 {
@@ -15,6 +16,7 @@ using NumberGroups = Table<Byte, 0, 43>;
 // group of n. Values are stored as they are read, so a failure part-way keeps the values
 // read before it.
 void readDemeFile(PredictionState& state, const QString& path);
+void readDemeFields(PredictionState& state, FieldReader& in);
 
 // Reads only the header's draw number, which a run does to make sure the file is there.
 void probeDemeFile(const QString& path);

@@ -56,6 +56,10 @@ void savePredictionFile(const QString& path, const RuleSettings& live,
 
 PredictionFileContents loadPredictionFile(const QString& path, RuleRecord& ruleBuffer) {
     FieldReader in = FieldReader::fromFile(path, NonNumeric::Zero);
+    return readPredictionFields(in, ruleBuffer);
+}
+
+PredictionFileContents readPredictionFields(FieldReader& in, RuleRecord& ruleBuffer) {
     readSettingsLines(in, ruleBuffer);
     return readContents(in);
 }

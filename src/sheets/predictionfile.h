@@ -37,6 +37,7 @@ void savePredictionFile(const QString& path, const RuleSettings& live,
 // Reads and checks the whole file before anything is used: the header word, all fourteen
 // lines' worth of fields and a course index 0..2. The settings lines go into `ruleBuffer`.
 PredictionFileContents loadPredictionFile(const QString& path, RuleRecord& ruleBuffer);
+PredictionFileContents readPredictionFields(FieldReader& in, RuleRecord& ruleBuffer);
 
 // The name proposed for saving the prediction of draw `drawNumber`: "152回予想.txt".
 QString proposedFileName(const QString& drawNumber);

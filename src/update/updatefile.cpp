@@ -79,6 +79,10 @@ UpdateHeader readUpdateHeader(const QString& path) {
 void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress& progress) {
     state.readCount = progress.readValue();
     FieldReader in = FieldReader::fromFile(path);
+    readUpdateFields(state, in, progress);
+}
+
+void readUpdateFields(PredictionState& state, FieldReader& in, UpdateProgress& progress) {
     UpdateData data;
     readInto(data, in, state, progress);
     take(state, data);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "common/fields.h"
 #include "common/programfolder.h"
 #include "engine/state.h"
 #include "update/updateprogress.h"
@@ -31,6 +32,8 @@ UpdateHeader readUpdateHeader(const QString& path);
 // change only once all 1945 fields have been read, and a failure (raised) leaves them as
 // they were, with readCount below kCompleteRead.
 void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress& progress);
+// The same from fields at hand; readCount counts on from where it stands.
+void readUpdateFields(PredictionState& state, FieldReader& in, UpdateProgress& progress);
 
 // Writes the shared tables to data/deme.ini and data/rensa.ini. writeCount counts the
 // records and drives the write bar. Both files are replaced together or not at all.

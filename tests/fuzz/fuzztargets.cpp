@@ -1,0 +1,139 @@
+#include "fuzztargets.h"
+
+#include "common/fields.h"
+#include "datafiles/chainfiles.h"
+#include "datafiles/demefile.h"
+#include "drawhistory.h"
+#include "rules/rulerecord.h"
+#include "sheets/predictionfile.h"
+#include "update/updatefile.h"
+
+namespace kuji6::fuzz {
+
+namespace {
+
+class NullProgress final : public UpdateProgress {
+  public:
+    void setCaption(const QString&, bool) override {}
+    int readValue() const override { return value_; }
+    void setReadValue(int value) override { value_ = value; }
+    int writeValue() const override { return 0; }
+    void setWriteValue(int) override {}
+
+  private:
+    int value_ = 0;
+};
+
+QByteArray bytesOf(QByteArrayView data) {
+    return data.toByteArray();
+}
+
+// The first byte chooses how non-numbers read and the order of the typed reads; the rest is
+// the file.
+void fieldReader(QByteArrayView data) {
+    if (data.isEmpty()) {
+        return;
+    }
+    const auto plan = static_cast<unsigned char>(data[0]);
+    FieldReader in(bytesOf(data.sliced(1)), plan & 1 ? NonNumeric::Zero : NonNumeric::Fault);
+    try {
+        for (unsigned step = 0; step < 4096; ++step) {
+            switch (((plan >> 1) + step * ((plan >> 4) | 1u)) % 4) {
+                case 0:
+                    in.text();
+                    break;
+                case 1:
+                    in.byte();
+                    break;
+                case 2:
+                    in.int16();
+                    break;
+                default:
+                    in.int32();
+                    break;
+            }
+        }
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void demeFile(QByteArrayView data) {
+    PredictionState state;
+    FieldReader in(bytesOf(data));
+    try {
+        readDemeFields(state, in);
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void chainFiles(QByteArrayView data) {
+    PredictionState state;
+    try {
+        FieldReader rensa(bytesOf(data));
+        rankChainScores(state, readChainTable(state, rensa));
+    } catch (const RuntimeFault&) {
+    }
+    try {
+        FieldReader rens(bytesOf(data));
+        readRensFields(state, rens);
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void optionsFile(QByteArrayView data) {
+    RuleRecord ruleBuffer;
+    FieldReader in(bytesOf(data), NonNumeric::Zero);
+    try {
+        readSettingsLines(in, ruleBuffer);
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void predictionFile(QByteArrayView data) {
+    RuleRecord ruleBuffer;
+    FieldReader in(bytesOf(data), NonNumeric::Zero);
+    try {
+        readPredictionFields(in, ruleBuffer);
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void updateFile(QByteArrayView data) {
+    PredictionState state;
+    NullProgress progress;
+    FieldReader in(bytesOf(data));
+    try {
+        readUpdateFields(state, in, progress);
+    } catch (const RuntimeFault&) {
+    }
+}
+
+void drawHistory(QByteArrayView data) {
+    try {
+        tools::parseDrawHistory(bytesOf(data), QStringLiteral("fuzz"));
+    } catch (const tools::ToolError&) {
+    }
+}
+
+}  // namespace
+
+const std::array<NamedTarget, 7> kTargets{{
+    {"fields", fieldReader},
+    {"deme", demeFile},
+    {"chain", chainFiles},
+    {"options", optionsFile},
+    {"prediction", predictionFile},
+    {"update", updateFile},
+    {"history", drawHistory},
+}};
+
+Target targetNamed(QByteArrayView name) {
+    for (const NamedTarget& target : kTargets) {
+        if (name == QByteArrayView(target.name)) {
+            return target.run;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace kuji6::fuzz
