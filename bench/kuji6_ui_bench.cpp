@@ -19,12 +19,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "common/clock.h"
-#include "engine/random.h"
 #include "rules/rulerecord.h"
-#include "ui/application.h"
 #include "ui/mainwindow.h"
-#include "ui/qtprompter.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -89,13 +86,8 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     QTemporaryDir dir;
     prepareFolder(dir.path());
-    const ProgramFolder folder(dir.path());
-    PredictionState state;
-    MersenneSource random;
-    SystemClock clock;
-    QtPrompter prompter;
-    RuleRecord ruleBuffer;
-    Application program({state, random, clock, prompter, folder, ruleBuffer});
+    Program running((ProgramFolder(dir.path())));
+    Application& program = running.application();
     ShownWatcher watcher;
     const bool startup = args.value(1) == QStringLiteral("startup");
     program.start();

@@ -7,14 +7,9 @@
 #include <cstring>
 #include <optional>
 
-#include "common/clock.h"
 #include "common/programfolder.h"
 #include "common/version.h"
-#include "engine/random.h"
-#include "engine/state.h"
-#include "rules/rulerecord.h"
-#include "ui/application.h"
-#include "ui/qtprompter.h"
+#include "ui/program.h"
 
 namespace {
 
@@ -74,16 +69,11 @@ int main(int argc, char** argv) {
     QTranslator translator;
     loadJapaneseDialogs(app, translator);
 
-    const kuji6::ProgramFolder folder = programFolder();
-    kuji6::PredictionState state;
-    kuji6::MersenneSource random;
-    kuji6::SystemClock clock;
-    kuji6::QtPrompter prompter;
-    kuji6::RuleRecord ruleBuffer;
-    kuji6::Application program({state, random, clock, prompter, folder, ruleBuffer});
+    kuji6::Program program(programFolder());
     // exit(), not quit(): quit() first asks the windows to close, and the main window answers
     // such a request by quitting the program itself.
-    QObject::connect(&program, &kuji6::Application::finished, &app, [] { QApplication::exit(0); });
-    program.start();
+    QObject::connect(&program.application(), &kuji6::Application::finished, &app,
+                     [] { QApplication::exit(0); });
+    program.application().start();
     return app.exec();
 }

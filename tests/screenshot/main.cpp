@@ -9,11 +9,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "common/clock.h"
-#include "engine/random.h"
-#include "ui/application.h"
+#include "ui/program.h"
 #include "ui/windowregistry.h"
-#include "ui/qtprompter.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,13 +20,9 @@ int main(int argc, char** argv) {
         qWarning("usage: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS]");
         return 2;
     }
-    const kuji6::ProgramFolder folder(QApplication::applicationDirPath() + QStringLiteral("/.."));
-    kuji6::PredictionState state;
-    kuji6::MersenneSource random;
-    kuji6::SystemClock clock;
-    kuji6::QtPrompter prompter;
-    kuji6::RuleRecord ruleBuffer;
-    kuji6::Application program({state, random, clock, prompter, folder, ruleBuffer});
+    kuji6::Program running(
+        kuji6::ProgramFolder(QApplication::applicationDirPath() + QStringLiteral("/..")));
+    kuji6::Application& program = running.application();
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
     if (args.value(2) == QStringLiteral("update")) {
@@ -40,7 +33,8 @@ int main(int argc, char** argv) {
         progress.setReadValue(900);
         QTimer::singleShot(500, main, [&] {
             program.windows().existingUpdateWindow()->grab().save(args[1]);
-            progress.grab().save(QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-progress.png")));
+            progress.grab().save(
+                QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-progress.png")));
             QApplication::exit(0);
         });
         return app.exec();

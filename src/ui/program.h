@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/clock.h"
+#include "common/programfolder.h"
+#include "engine/random.h"
+#include "engine/state.h"
+#include "rules/rulerecord.h"
+#include "ui/application.h"
+#include "ui/qtprompter.h"
+
+namespace kuji6 {
+
+// The program as it really runs: the engine's state, the program's own random source, the
+// system clock and message boxes on the screen, over the program folder given.
+class Program {
+  public:
+    explicit Program(ProgramFolder folder)
+        : folder_(std::move(folder)),
+          application_({state_, random_, clock_, prompter_, folder_, ruleBuffer_}) {}
+
+    Application& application() { return application_; }
+
+  private:
+    ProgramFolder folder_;
+    PredictionState state_;
+    MersenneSource random_;
+    SystemClock clock_;
+    QtPrompter prompter_;
+    RuleRecord ruleBuffer_;
+    Application application_;
+};
+
+}  // namespace kuji6
