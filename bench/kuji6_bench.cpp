@@ -2,8 +2,9 @@
 //
 // Every course reports `draws` (the numbers a run counts in randomCount), `random` (every
 // value taken from the random source, draw-rate dice included) and the time per each. Course runs
-// include their set-up (the data files they reload); `setup/*` measures that set-up alone, so that
-// scripts/bench can also give the cost of the draw loop.
+// include what every run pays once whatever it draws: the data files they reload and the progress
+// sweep at the end; `setup/*` measures those alone, so that scripts/bench can also give the cost
+// of the draw loop.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "common/clock.h"
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
+#include "engine/limiter.h"
 #include "engine/luckcourse.h"
 #include "engine/runcontext.h"
 #include "engine/steadycourse.h"
@@ -211,6 +213,25 @@ void BM_CourseSetup(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_CourseSetup)->Name("setup/data_files");
+
+// What a steady run without the chain method reloads.
+void BM_DrawHistorySetup(benchmark::State& bench) {
+    BenchFolder dir;
+    PredictionState state;
+    for (auto _ : bench) {
+        readDemeFile(state, dir.folder().demeFile());
+    }
+}
+BENCHMARK(BM_DrawHistorySetup)->Name("setup/draw_history");
+
+// The bar's sweep to the limit that ends every successful run, from where a short run leaves it.
+void BM_ProgressSweep(benchmark::State& bench) {
+    NullDisplay display;
+    for (auto _ : bench) {
+        sweepProgress(display, 50000, 0);
+    }
+}
+BENCHMARK(BM_ProgressSweep)->Name("setup/progress_sweep");
 
 void BM_StartupLoading(benchmark::State& bench) {
     BenchFolder dir;
