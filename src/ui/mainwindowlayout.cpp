@@ -15,6 +15,7 @@
 
 #include "common/version.h"
 #include "ui/clickablelabel.h"
+#include "ui/controls.h"
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
 #include "ui/mainwindow.h"
@@ -23,16 +24,6 @@
 namespace kuji6 {
 
 namespace {
-
-QString indexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLineEdit* textBox(const char* name, const QString& text, QWidget* parent) {
     auto* box = new QLineEdit(text, parent);
@@ -70,19 +61,6 @@ QStringList numbersFrom(int first, int last, int step = 1) {
         items << QString::number(n);
     }
     return items;
-}
-
-QGroupBox* frame(const char* name, const QString& caption, QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-// The width of `characters` characters of the widest digit in `widget`'s font, plus room
-// for the frame of the box.
-int digitsWidth(const QWidget* widget, int characters) {
-    return widget->fontMetrics().horizontalAdvance(QString(characters, u'0')) +
-           widget->fontMetrics().height();
 }
 
 }  // namespace
@@ -269,8 +247,7 @@ QWidget* MainWindow::buildPageControls() {
     comNext_->setAccessibleName(QStringLiteral("次のページ"));
     txPage_ = readOnlyBox("TxPage", controls);
     txPage_->setAlignment(Qt::AlignCenter);
-    txPage_->setFixedWidth(txPage_->fontMetrics().horizontalAdvance(QStringLiteral("00/0page")) +
-                           txPage_->fontMetrics().height());
+    txPage_->setFixedWidth(textWidth(txPage_, QStringLiteral("00/0page")));
     for (QPushButton* button : {comPrv_, comNext_}) {
         button->setFixedWidth(button->sizeHint().height() * 2);
     }

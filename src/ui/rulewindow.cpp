@@ -14,6 +14,7 @@
 
 #include "common/numbers.h"
 #include "ui/clickablelabel.h"
+#include "ui/controls.h"
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
 #include "ui/systemcolors.h"
@@ -27,10 +28,6 @@ constexpr int kChain = 1;
 constexpr int kDrawRate = 2;
 
 const QString kAbove = QStringLiteral("以上");
-
-QString indexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
 
 // A check box without a caption of its own and the label that names it; a click on the
 // label works the box.
@@ -110,25 +107,24 @@ RuleWindow::RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& rule
 
 void RuleWindow::buildControls() {
     auto* column = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("採用法則"), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* inside = new QVBoxLayout(frame);
+    QGroupBox* methods = frame("Frame1", QStringLiteral("採用法則"), this);
+    auto* inside = new QVBoxLayout(methods);
     inside->addWidget(buildSevenGroupPart());
-    inside->addWidget(separator("Line1", frame));
+    inside->addWidget(separator("Line1", methods));
     inside->addWidget(buildExcludedGroups());
-    inside->addWidget(separator("Line2", frame));
+    inside->addWidget(separator("Line2", methods));
     for (int i : {kChain, kDrawRate}) {
         auto* row = new QHBoxLayout;
         QLabel* label = caption(
             i == kChain ? QStringLiteral("Label5") : QStringLiteral("Label6"),
-            i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), frame);
-        chHo_[static_cast<std::size_t>(i)] = captionedBox(indexedName("ChHo", i), label, frame);
+            i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), methods);
+        chHo_[static_cast<std::size_t>(i)] = captionedBox(indexedName("ChHo", i), label, methods);
         row->addWidget(chHo_[static_cast<std::size_t>(i)]);
         row->addWidget(label, 1);
         inside->addLayout(row);
     }
     inside->addWidget(buildDrawRateLine());
-    column->addWidget(frame);
+    column->addWidget(methods);
     column->addWidget(buildButtons());
     for (QCheckBox* box : chHo_) {
         connect(box, &QCheckBox::clicked, this, &RuleWindow::applyMethodLook);
@@ -220,8 +216,7 @@ QWidget* RuleWindow::buildDrawRateLine() {
     cmbUorD_->lineEdit()->setReadOnly(true);
     cmbUorD_->setEditText(kAbove);
 
-    lbD2_ = new QLabel(QStringLiteral("を優先"), line);
-    lbD2_->setObjectName(QStringLiteral("LbD2"));
+    lbD2_ = label("LbD2", QStringLiteral("を優先"), line);
     row->addWidget(percentLine);
     row->addWidget(cmbUorD_);
     row->addWidget(lbD2_);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/fields.h"
+#include "ui/controls.h"
 #include "ui/keyfilter.h"
 #include "ui/progresswindow.h"
 #include "ui/windowregistry.h"
@@ -28,12 +29,6 @@ const QString kNetwork = QStringLiteral("ネットワーク");
 const QString kFile = QStringLiteral("ファイル");
 const QString kNotAnUpdateFile = QStringLiteral(
     "このファイルはkuji6ぽむりんUpdateファイルではないか、又はデータが壊れています。");
-
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 }  // namespace
 
@@ -53,8 +48,7 @@ void UpdateWindow::buildControls() {
     kai->setObjectName(QStringLiteral("Txkai"));
     kai->setReadOnly(true);
     kai->setAlignment(Qt::AlignCenter);
-    kai->setFixedWidth(kai->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
-                       kai->fontMetrics().height());
+    kai->setFixedWidth(digitsWidth(kai, 6));
     QLabel* before = label("Label3", QStringLiteral("現在のデータは"), this);
     before->setBuddy(kai);
     kai->setAccessibleName(QStringLiteral("現在のデータの回"));
@@ -69,11 +63,10 @@ void UpdateWindow::buildControls() {
 }
 
 QWidget* UpdateWindow::buildSourceFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("更新方法"), this);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    auto* grid = new QGridLayout(frame);
-    grid->addWidget(label("Label1", QStringLiteral("更新ファイルの場所"), frame), 0, 0, 1, 3);
-    cmbSel_ = new QComboBox(frame);
+    QGroupBox* sourceFrame = frame("Frame2", QStringLiteral("更新方法"), this);
+    auto* grid = new QGridLayout(sourceFrame);
+    grid->addWidget(label("Label1", QStringLiteral("更新ファイルの場所"), sourceFrame), 0, 0, 1, 3);
+    cmbSel_ = new QComboBox(sourceFrame);
     cmbSel_->setObjectName(QStringLiteral("CmbSel"));
     cmbSel_->setAccessibleName(QStringLiteral("更新ファイルの場所"));
     cmbSel_->addItems({kNetwork, kFile});
@@ -82,11 +75,11 @@ QWidget* UpdateWindow::buildSourceFrame() {
     connect(cmbSel_, &QComboBox::activated, this, &UpdateWindow::switchMode);
     auto* source = new QHBoxLayout;
     source->addWidget(cmbSel_);
-    source->addWidget(label("Label2", QStringLiteral("からアップデート"), frame));
+    source->addWidget(label("Label2", QStringLiteral("からアップデート"), sourceFrame));
     source->addStretch();
     grid->addLayout(source, 1, 0, 1, 3);
 
-    txFilename_ = new QLineEdit(frame);
+    txFilename_ = new QLineEdit(sourceFrame);
     txFilename_->setObjectName(QStringLiteral("TxFilename"));
     txFilename_->setAccessibleName(QStringLiteral("更新ファイル"));
     txFilename_->setMinimumWidth(txFilename_->fontMetrics().averageCharWidth() * 50);
@@ -95,12 +88,12 @@ QWidget* UpdateWindow::buildSourceFrame() {
             enableGo();
         }
     });
-    comSansyo_ = new QPushButton(QStringLiteral("参照"), frame);
+    comSansyo_ = new QPushButton(QStringLiteral("参照"), sourceFrame);
     comSansyo_->setObjectName(QStringLiteral("ComSansyo"));
     connect(comSansyo_, &QPushButton::clicked, this, &UpdateWindow::pickFile);
     grid->addWidget(txFilename_, 2, 0, 1, 2);
     grid->addWidget(comSansyo_, 2, 2);
-    return frame;
+    return sourceFrame;
 }
 
 QWidget* UpdateWindow::buildButtons() {
