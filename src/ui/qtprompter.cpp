@@ -1,12 +1,9 @@
 #include "ui/qtprompter.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace kuji6 {
 

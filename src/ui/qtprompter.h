@@ -12,13 +12,6 @@ class QtPrompter final : public Prompter {
     std::optional<QString> saveFileName(const QString& proposedName,
                                         const QString& filter) override;
     std::optional<QString> openFileName(const QString& filter) override;
-
-  private:
-    // The dialogs start where the user last picked a file, at first in the documents folder.
-    QString startFolder() const;
-    std::optional<QString> remember(const QString& path);
-
-    QString lastFolder_;
 };
 
 }  // namespace kuji6
