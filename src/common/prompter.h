@@ -9,6 +9,10 @@ enum class MessageIcon { Information, Warning };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// The titles of the program's message boxes.
+inline const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
+inline const QString kAttentionTitle = QStringLiteral("注意!");
+
 // Every message box and file dialog of the program goes through here, so that what the
 // user is asked and told can be checked without a screen.
 class Prompter {

@@ -7,7 +7,7 @@ namespace kuji6 {
 void checkRandomLimit(RunContext& run, qint32 count) {
     PredictionState& state = run.state;
     if (count > state.randomLimit) {
-        run.prompter.warn(QStringLiteral("注意!"),
+        run.prompter.warn(kAttentionTitle,
                           QStringLiteral("条件が厳しすぎます。条件を見直してください。"));
         endBusyDisplay(run.display);
         run.display.setComment(QStringLiteral("乱数リミッターが作動しました"));

@@ -19,8 +19,6 @@ constexpr qint32 kLimitAskedAbove = 100000;
 constexpr double kPricePerLine = 200;
 constexpr double kPricePerSteadyUnit = 1400;  // seven lines of 200 yen
 
-const QString kAttention = QStringLiteral("注意!");
-
 // Asks before a limit that may keep the program busy for long; false when the user backs out.
 bool confirmLimit(RunContext& run) {
     const MessageAnswer answer = run.prompter.message(
@@ -48,7 +46,7 @@ bool excludedGroupsAllowed(RunContext& run) {
     if (run.rules.current().excludedGroupCount() <= 2) {
         return true;
     }
-    run.prompter.warn(kAttention, QStringLiteral("除外する色は２個までです"));
+    run.prompter.warn(kAttentionTitle, QStringLiteral("除外する色は２個までです"));
     run.display.setComment(QStringLiteral("そんなに外したら選べないよ"));
     run.rules.show();
     return false;
@@ -134,7 +132,7 @@ void runSteps(RunContext& run, Clock& clock, const RunInputs& inputs) {
 }
 
 void showRunError(RunContext& run) {
-    run.prompter.warn(kAttention, QStringLiteral("入力条件にエラーがあります。"));
+    run.prompter.warn(kAttentionTitle, QStringLiteral("入力条件にエラーがあります。"));
     endBusyDisplay(run.display);
     run.display.setComment(QStringLiteral("エラーが発生しました"));
     clearResultLines(run.sheet);

@@ -23,6 +23,11 @@ struct RuleRecord {
 // The word every options and prediction file starts with.
 inline const QString kSettingsHeader = QStringLiteral("kuji6ぽむりん");
 
+// What the user is told when an options or prediction file cannot be read: the same words
+// for both kinds, as they always were.
+inline const QString kNotAPredictionFile =
+    QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません");
+
 // Reads the seventeen fields of the settings lines into `ruleBuffer`, storing each as it is
 // read, then checks the header word: a wrong one is a WrongHeader error.
 void readSettingsLines(FieldReader& in, RuleRecord& ruleBuffer);

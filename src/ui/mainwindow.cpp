@@ -22,8 +22,6 @@ namespace kuji6 {
 
 namespace {
 
-const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
-
 QString startupFailureText(const RuntimeFault& fault) {
     return QStringLiteral(
                "データファイルを読み込めませんでした。\n\n"

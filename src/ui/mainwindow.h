@@ -83,6 +83,8 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     void openPrediction();
     PredictionFileContents fileContents() const;
     void showFileContents(const PredictionFileContents& contents);
+    // The luck course uses no rules: its prediction is shown without the rule window.
+    void showRuleWindowFor(int course);
 
     AppServices& services_;
     WindowRegistry& windows_;

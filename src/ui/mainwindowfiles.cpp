@@ -13,8 +13,6 @@ namespace kuji6 {
 
 namespace {
 
-const QString kProgramTitle = QStringLiteral("kuji6ぽむりん");
-
 QString saveFailureText(const QString& path, const RuntimeFault& fault) {
     return QStringLiteral("予想ファイルを保存できませんでした。\n\nファイル: %1\n理由: %2")
         .arg(QDir::toNativeSeparators(path), fault.reason());
@@ -35,11 +33,7 @@ void MainWindow::savePrediction() {
         services_.prompter.warn(kProgramTitle, saveFailureText(*path, fault));
         return;
     }
-    if (selectedCourse() == 0) {
-        windows_.unloadRuleWindow();
-    } else {
-        windows_.showRuleWindow();
-    }
+    showRuleWindowFor(selectedCourse());
 }
 
 void MainWindow::openPrediction() {
@@ -55,9 +49,7 @@ void MainWindow::openPrediction() {
     } catch (const RuntimeFault&) {
         // The whole file is checked before anything is shown: the window is as it was.
         windows_.unloadRuleWindow();
-        services_.prompter.inform(
-            kProgramTitle,
-            QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
+        services_.prompter.inform(kProgramTitle, kNotAPredictionFile);
         comGO_->setEnabled(true);
     }
 }
@@ -98,7 +90,11 @@ void MainWindow::showFileContents(const PredictionFileContents& contents) {
         sheet_.setNextEnabled(false);
         sheet_.setPreviousEnabled(false);
     }
-    if (contents.courseIndex == 0) {
+    showRuleWindowFor(contents.courseIndex);
+}
+
+void MainWindow::showRuleWindowFor(int course) {
+    if (course == 0) {
         windows_.unloadRuleWindow();
     } else {
         windows_.showRuleWindow();

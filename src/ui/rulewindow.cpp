@@ -247,9 +247,7 @@ void RuleWindow::loadSettings() {
     } catch (const RuntimeFault& fault) {
         // No option.ini yet is the normal state before the first 設定.
         if (fault.kind() != FaultKind::FileNotFound) {
-            prompter_.inform(
-                QStringLiteral("kuji6ぽむりん"),
-                QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません"));
+            prompter_.inform(kProgramTitle, kNotAPredictionFile);
         }
         return;
     }
@@ -339,12 +337,11 @@ void RuleWindow::confirm() {
             cmbUorD_->setEditText(QString());
         }
         if (floorFromText(cmbDeme_->currentText()) > 100) {
-            prompter_.warn(QStringLiteral("注意!"),
-                           QStringLiteral("条件は100%以内でお願いしますよ。"));
+            prompter_.warn(kAttentionTitle, QStringLiteral("条件は100%以内でお願いしますよ。"));
         }
         saveOptionsFile(optionsPath_, settings());
     } catch (const RuntimeFault&) {
-        prompter_.warn(QStringLiteral("注意!"), QStringLiteral("入力条件にエラーがあります。"));
+        prompter_.warn(kAttentionTitle, QStringLiteral("入力条件にエラーがあります。"));
         return;
     }
     emit unloadRequested();

@@ -48,7 +48,7 @@ bool enabled(const ProgramHarness& program, const char* name) {
     return program.control(QLatin1String(name))->isEnabled();
 }
 
-const QString kNotAPredictionFile =
+const QString kRefusalText =
     QStringLiteral("このファイルは、kuji6ぽむりんの予想ファイルではありません");
 
 }  // namespace
@@ -162,7 +162,7 @@ void PredictionFilesTest::badFileChangesNothing() {
     program.pressGo();
     const QStringList before = shown(program);
     open(program, program.dir.path(QStringLiteral("bad.txt")));
-    QCOMPARE(program.prompter.texts(), QStringList{kNotAPredictionFile});
+    QCOMPARE(program.prompter.texts(), QStringList{kRefusalText});
     QCOMPARE(program.prompter.shown[0].title, QStringLiteral("kuji6ぽむりん"));
     QCOMPARE(program.prompter.shown[0].icon, MessageIcon::Information);
     QCOMPARE(shown(program), before);
