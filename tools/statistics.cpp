@@ -5,6 +5,7 @@
 #include <span>
 
 #include "common/fields.h"
+#include "update/updatefile.h"
 
 namespace kuji6::tools {
 
@@ -96,7 +97,7 @@ void writeDataFiles(const DataTables& tables, const QString& folder) {
 
 QByteArray updateFileBytes(const DataTables& tables, const QString& note) {
     FieldWriter header;
-    header.text(QStringLiteral("pomrinupdate")).number(tables.kai).text(note).endLine();
+    header.text(kUpdateMagicWord).number(tables.kai).text(note).endLine();
     const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
     const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
     return header.bytes() + deme.mid(deme.indexOf('\n') + 1) + rensa;
