@@ -208,8 +208,7 @@ void BM_CourseSetup(benchmark::State& bench) {
     PredictionState state;
     for (auto _ : bench) {
         readDemeFile(state, dir.folder().demeFile());
-        loadChainRanking(state, dir.folder(), [](const QString&) {});
-        readRensFile(state, dir.folder().rensFile());
+        loadChainList(state, dir.folder(), [](const QString&) {});
     }
 }
 BENCHMARK(BM_CourseSetup)->Name("setup/data_files");
@@ -237,8 +236,7 @@ void BM_StartupLoading(benchmark::State& bench) {
     BenchFolder dir;
     PredictionState state;
     for (auto _ : bench) {
-        loadChainRanking(state, dir.folder(), [](const QString&) {});
-        readRensFile(state, dir.folder().rensFile());
+        loadChainList(state, dir.folder(), [](const QString&) {});
         probeDemeFile(dir.folder().demeFile());
     }
 }

@@ -58,6 +58,12 @@ void loadChainRanking(PredictionState& state, const ProgramFolder& folder,
     writeRensFile(state, folder.rensFile());
 }
 
+void loadChainList(PredictionState& state, const ProgramFolder& folder,
+                   const std::function<void(const QString&)>& showNextDraw) {
+    loadChainRanking(state, folder, showNextDraw);
+    readRensFile(state, folder.rensFile());
+}
+
 void writeRensFile(const PredictionState& state, const QString& path) {
     FieldWriter out;
     for (int rank = 43; rank >= 34; --rank) {

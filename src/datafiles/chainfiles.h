@@ -20,6 +20,11 @@ using ChainMatrix = Table<Byte, 1, 1849>;  // row r, column c at 43 * (r - 1) + 
 void loadChainRanking(PredictionState& state, const ProgramFolder& folder,
                       const std::function<void(const QString&)>& showNextDraw);
 
+// The chain list as the program offers it: loadChainRanking, then the ten numbers it wrote
+// to data/rens.ini read back into rensaTable[1..10].
+void loadChainList(PredictionState& state, const ProgramFolder& folder,
+                   const std::function<void(const QString&)>& showNextDraw);
+
 // data/rens.ini: rensaTable[43], [42], ..., [34] on one line.
 void writeRensFile(const PredictionState& state, const QString& path);
 

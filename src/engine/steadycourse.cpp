@@ -26,9 +26,8 @@ void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
         state.posAccepted[i] = 0;
     }
     if (rules.method[1]) {
-        loadChainRanking(state, run.folder,
-                         [&run](const QString& next) { run.display.setNextDraw(next); });
-        readRensFile(state, run.folder.rensFile());
+        loadChainList(state, run.folder,
+                      [&run](const QString& next) { run.display.setNextDraw(next); });
     }
     readDemeFile(state, run.folder.demeFile());
     state.workFlag = 0;

@@ -26,9 +26,8 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
         state.posAccepted[i] = 0;
     }
     readDemeFile(state, run.folder.demeFile());
-    loadChainRanking(state, run.folder,
-                     [&run](const QString& next) { run.display.setNextDraw(next); });
-    readRensFile(state, run.folder.rensFile());
+    loadChainList(state, run.folder,
+                  [&run](const QString& next) { run.display.setNextDraw(next); });
     state.workFlag = 0;
     return lines;
 }

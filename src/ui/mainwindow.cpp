@@ -52,9 +52,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::loadStartupData() {
     try {
-        loadChainRanking(services_.state, services_.folder,
-                         [this](const QString& next) { txkai_->setText(next); });
-        readRensFile(services_.state, services_.folder.rensFile());
+        loadChainList(services_.state, services_.folder,
+                      [this](const QString& next) { txkai_->setText(next); });
         fillFavouriteList();
     } catch (const RuntimeFault& fault) {
         services_.prompter.warn(kProgramTitle, startupFailureText(fault));
