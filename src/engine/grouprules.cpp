@@ -110,7 +110,6 @@ RunStatus verdict(RunContext& run, const RuleSettings& rules) {
 }  // namespace
 
 void checkGroupRules(RunContext& run, const RuleSettings& rules, int mode, int line) {
-    run.state.runStatus = RunStatus::CarryOn;
     countGroups(run.state, mode, line);
     run.state.runStatus = verdict(run, rules);
 }
