@@ -3,6 +3,7 @@
 #include <bitset>
 
 #include "common/numbers.h"
+#include "engine/grouprules.h"
 #include "engine/numberrules.h"
 
 namespace kuji6 {
@@ -18,6 +19,23 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
         }
     }
     return drawn;
+}
+
+bool testGroupLines(RunContext& run, const RuleSettings& rules, int mode, Byte lines,
+                    std::uint32_t redrawn, PassedLines& passed) {
+    const Byte lastLine = fitted<Byte>(lines - 1);
+    for (int line = 0; line <= lastLine; ++line) {
+        if (passed.stillPassing(line, redrawn)) {
+            continue;
+        }
+        checkGroupRules(run, rules, mode, line);
+        passed.record(line, run.state.runStatus);
+        applyGroupVerdict(run, mode, line);
+        if (run.state.runStatus == RunStatus::Stop) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void markRepeatsAndFavourite(PredictionState& state, int last) {

@@ -34,6 +34,11 @@ class PassedLines {
     std::array<bool, 5> passed_{};
 };
 
+// The seven-group rules for lines 0..lines-1 of course `mode`, skipping the lines that
+// still pass; false when the rules stop the run.
+bool testGroupLines(RunContext& run, const RuleSettings& rules, int mode, Byte lines,
+                    std::uint32_t redrawn, PassedLines& passed);
+
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn
 // again, and so is every position from the first one holding the favourite number on.
 void markRepeatsAndFavourite(PredictionState& state, int last);

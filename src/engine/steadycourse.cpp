@@ -3,7 +3,6 @@
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
 #include "engine/coursepass.h"
-#include "engine/grouprules.h"
 #include "engine/limiter.h"
 #include "engine/linestore.h"
 #include "engine/numberrules.h"
@@ -39,14 +38,9 @@ bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
     checkDrawRateRule(run, rules, kSteadyMode, 0);
-    if (rules.method[0] && !passed.stillPassing(0, redrawn)) {
-        // The line tested is positions 1..5 and the favourite; position 6 never is.
-        checkGroupRules(run, rules, kSteadyMode, 0);
-        passed.record(0, state.runStatus);
-        applyGroupVerdict(run, kSteadyMode, 0);
-        if (state.runStatus == RunStatus::Stop) {
-            return false;
-        }
+    // The one line tested is positions 1..5 and the favourite; position 6 never is.
+    if (rules.method[0] && !testGroupLines(run, rules, kSteadyMode, 1, redrawn, passed)) {
+        return false;
     }
     markRepeatsAndFavourite(state, kDrawn);
     checkRandomLimit(run, state.randomCount);

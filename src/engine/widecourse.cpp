@@ -4,7 +4,6 @@
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
 #include "engine/coursepass.h"
-#include "engine/grouprules.h"
 #include "engine/limiter.h"
 #include "engine/linestore.h"
 #include "engine/numberrules.h"
@@ -32,24 +31,6 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
     return lines;
 }
 
-// The seven-group rules line by line; false when they stop the run.
-bool testLines(RunContext& run, const RuleSettings& rules, Byte lines, std::uint32_t redrawn,
-               PassedLines& passed) {
-    const Byte lastLine = fitted<Byte>(lines - 1);
-    for (int line = 0; line <= lastLine; ++line) {
-        if (passed.stillPassing(line, redrawn)) {
-            continue;
-        }
-        checkGroupRules(run, rules, kWideMode, line);
-        passed.record(line, run.state.runStatus);
-        applyGroupVerdict(run, kWideMode, line);
-        if (run.state.runStatus == RunStatus::Stop) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // One pass; false when the run has to stop.
 bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& passed) {
     PredictionState& state = run.state;
@@ -57,7 +38,7 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
     checkDrawRateRule(run, rules, kWideMode, lines);
-    if (rules.method[0] && !testLines(run, rules, lines, redrawn, passed)) {
+    if (rules.method[0] && !testGroupLines(run, rules, kWideMode, lines, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions);
