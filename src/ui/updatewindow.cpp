@@ -134,7 +134,7 @@ void UpdateWindow::switchMode() {
 
 void UpdateWindow::pickFile() {
     enableGo();
-    if (cmbSel_->currentText() != kFile) {
+    if (networkMode()) {
         return;
     }
     const std::optional<QString> path =
