@@ -2,13 +2,7 @@
 
 namespace kuji6 {
 
-Application::Application(AppServices services) : services_(services), windows_(services_) {
-    windows_.setUpdateWindowUnloaded([this] {
-        if (main_) {
-            main_->show();
-        }
-    });
-}
+Application::Application(AppServices services) : services_(services), windows_(services_) {}
 
 Application::~Application() {
     closeMainWindow();

@@ -106,6 +106,9 @@ void MainWindow::connectMenu() {
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();
+        // Whichever way the update window goes, this window comes back.
+        connect(windows_.existingUpdateWindow(), &UpdateWindow::unloadRequested, this,
+                &QWidget::show, Qt::UniqueConnection);
         hide();
     });
 }

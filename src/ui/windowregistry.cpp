@@ -72,12 +72,7 @@ void WindowRegistry::showUpdateWindow() {
 }
 
 void WindowRegistry::unloadUpdateWindow() {
-    if (updateWindow_) {
-        unloadWindow(updateWindow_);
-        if (updateWindowUnloaded_) {
-            updateWindowUnloaded_();
-        }
-    }
+    unloadWindow(updateWindow_);
 }
 
 ProgressWindow& WindowRegistry::openProgressWindow() {
@@ -95,8 +90,7 @@ void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);
     unloadProgressWindow();
     unloadRuleWindow();
-    // The main window goes too: nothing to show again.
-    unloadWindow(updateWindow_);
+    unloadUpdateWindow();
 }
 
 }  // namespace kuji6

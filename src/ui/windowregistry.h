@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
 
 #include "rules/liverules.h"
 #include "ui/appservices.h"
@@ -38,10 +37,6 @@ class WindowRegistry final : public LiveRules {
     ProgressWindow& openProgressWindow();  // always afresh
     ProgressWindow* existingProgressWindow() const { return progressWindow_; }
     void unloadProgressWindow();
-    // Called whenever the update window goes, except with the main window.
-    void setUpdateWindowUnloaded(std::function<void()> callback) {
-        updateWindowUnloaded_ = std::move(callback);
-    }
 
     RuleSettings current() override { return ruleWindow().settings(); }
     void show() override { showRuleWindow(); }
@@ -56,7 +51,6 @@ class WindowRegistry final : public LiveRules {
     QPointer<RuleWindow> ruleWindow_;
     QPointer<UpdateWindow> updateWindow_;
     QPointer<ProgressWindow> progressWindow_;
-    std::function<void()> updateWindowUnloaded_;
 };
 
 }  // namespace kuji6
