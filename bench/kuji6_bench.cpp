@@ -8,9 +8,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "benchdata.h"
 
 #include "common/clock.h"
 #include "datafiles/chainfiles.h"
@@ -27,6 +27,8 @@
 namespace {
 
 using namespace kuji6;
+using benchdata::rulesOff;
+using benchdata::strictRules;
 
 // The program's source, counting every value it hands out: the courses draw dice for the
 // draw-rate rule besides the numbers they count.
@@ -87,13 +89,7 @@ class NullProgress final : public UpdateProgress {
 // A program folder with a copy of the shipped data.
 class BenchFolder {
   public:
-    BenchFolder() : folder_(dir_.path()) {
-        QDir(dir_.path()).mkpath(QStringLiteral("data"));
-        for (const char* name : {"deme.ini", "rensa.ini"}) {
-            QFile::copy(QStringLiteral(KUJI6_SOURCE_DIR "/data/") + QLatin1String(name),
-                        QDir(folder_.dataFolder()).filePath(QLatin1String(name)));
-        }
-    }
+    BenchFolder() : folder_(dir_.path()) { benchdata::copyShippedData(dir_.path()); }
     const ProgramFolder& folder() const { return folder_; }
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -101,21 +97,6 @@ class BenchFolder {
     QTemporaryDir dir_;
     ProgramFolder folder_;
 };
-
-RuleSettings rulesOff() {
-    RuleSettings rules;
-    rules.drawRatePercent = QStringLiteral("20");
-    rules.drawRateDirection = QStringLiteral("以上");
-    return rules;
-}
-
-// 7色法 with all four options, the chain method, and the draw rate 以上 20.
-RuleSettings strictRules() {
-    RuleSettings rules = rulesOff();
-    rules.method = {true, true, true};
-    rules.sevenGroupOption = {true, true, true, true};
-    return rules;
-}
 
 // Groups A and B left out and at most one number of group C, with the favourite in C: the
 // wide-range course cannot find 25 numbers, and no rule contradicts another.
@@ -263,9 +244,10 @@ void BM_PredictionSaveOpen(benchmark::State& bench) {
     }
     contents.courseIndex = 1;
     const QString path = dir.path(QStringLiteral("2038回予想.txt"));
+    const RuleSettings rules = strictRules();
     RuleRecord ruleBuffer;
     for (auto _ : bench) {
-        savePredictionFile(path, strictRules(), contents);
+        savePredictionFile(path, rules, contents);
         benchmark::DoNotOptimize(loadPredictionFile(path, ruleBuffer));
     }
 }

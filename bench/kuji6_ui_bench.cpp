@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "benchdata.h"
 #include "rules/rulerecord.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
@@ -36,17 +36,8 @@ qint64 wallClockNs() {
 // The shipped data, and option.ini with 7色法 and all four options, the chain method and
 // the draw rate 以上 20.
 void prepareFolder(const QString& path) {
-    QDir(path).mkpath(QStringLiteral("data"));
-    for (const char* name : {"deme.ini", "rensa.ini"}) {
-        QFile::copy(QStringLiteral(KUJI6_SOURCE_DIR "/data/") + QLatin1String(name),
-                    QDir(path).filePath(QStringLiteral("data/") + QLatin1String(name)));
-    }
-    RuleSettings strict;
-    strict.method = {true, true, true};
-    strict.sevenGroupOption = {true, true, true, true};
-    strict.drawRatePercent = QStringLiteral("20");
-    strict.drawRateDirection = QStringLiteral("以上");
-    saveOptionsFile(QDir(path).filePath(QStringLiteral("option.ini")), strict);
+    benchdata::copyShippedData(path);
+    saveOptionsFile(QDir(path).filePath(QStringLiteral("option.ini")), benchdata::strictRules());
 }
 
 // Prints when the main window is first shown.
