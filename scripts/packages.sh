@@ -1,0 +1,24 @@
+# Sourced by the scripts here: the Debian packages the project builds with, and the one way
+# they are installed when missing.
+
+build_packages=(
+  cmake ninja-build g++ pkg-config file
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libqt6svg6
+  fonts-noto-cjk
+  dpkg-dev appstream desktop-file-utils
+)
+
+# install_missing PACKAGE...: installs those not yet installed, with sudo unless root.
+install_missing() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
