@@ -1,18 +1,13 @@
-#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "common/programfolder.h"
 #include "common/version.h"
-#include "fakes.h"
-#include "programfolderfixture.h"
+#include "programharness.h"
 #include "readonlyfolder.h"
-#include "ui/application.h"
-#include "ui/mainwindow.h"
 
 using namespace kuji6;
 using namespace kuji6::test;
@@ -125,23 +120,14 @@ void InstallationTest::installedProgramSeedsItsUserFolder() {
     const ProgramFolder folder = locateProgramFolder(prefix + QStringLiteral("/bin"),
                                                      prefix + QStringLiteral("/share/kuji6/data"),
                                                      home + QStringLiteral("/.local/share/kuji6"));
-    PredictionState state;
-    ScriptedRandom random;
-    FixedClock clock;
-    FakePrompter prompter;
-    RuleRecord ruleBuffer;
-    Application app({state, random, clock, prompter, folder, ruleBuffer});
-    app.start();
-    app.mainWindow()
-        ->findChild<QComboBox*>(QStringLiteral("Cmbno"))
-        ->setEditText(QStringLiteral("7"));
-    random.pushFiller(1);
-    random.pushNumbers({5, 43, 12, 1, 30});
-    QTest::mouseClick(app.mainWindow()->findChild<QPushButton*>(QStringLiteral("ComGO")),
-                      Qt::LeftButton);
-    QCOMPARE(app.mainWindow()->findChild<QLineEdit*>(QStringLiteral("Tx6(0)"))->text(),
-             QStringLiteral("43"));
-    QVERIFY(prompter.shown.isEmpty());
+    ProgramHarness program;
+    program.start(folder);
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    program.pressGo();
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("Tx6(0)"))->text(), QStringLiteral("43"));
+    QVERIFY(program.prompter.shown.isEmpty());
 }
 
 void InstallationTest::seedingKeepsTheUsersFiles() {

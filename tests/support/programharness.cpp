@@ -6,9 +6,9 @@
 
 namespace kuji6::test {
 
-void ProgramHarness::start() {
+void ProgramHarness::start(const ProgramFolder& folder) {
     app = std::make_unique<Application>(
-        AppServices{state, random, clock, prompter, dir.folder(), ruleBuffer});
+        AppServices{state, random, clock, prompter, folder, ruleBuffer});
     app->start();
 }
 
@@ -22,6 +22,15 @@ QString ProgramHarness::line(int index) const {
 
 void ProgramHarness::setText(const QString& comboName, const QString& text) const {
     control<QComboBox>(comboName)->setEditText(text);
+}
+
+QStringList ProgramHarness::items(const QString& comboName) const {
+    const auto* box = control<QComboBox>(comboName);
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
 }
 
 void ProgramHarness::pressGo() const {

@@ -24,7 +24,9 @@ struct ProgramHarness {
     RuleRecord ruleBuffer;
     std::unique_ptr<Application> app;
 
-    void start();
+    void start() { start(dir.folder()); }
+    // The program over another program folder, which must outlive it.
+    void start(const ProgramFolder& folder);
     MainWindow* main() const { return app->mainWindow(); }
     WindowRegistry& windows() const { return app->windows(); }
 
@@ -38,6 +40,8 @@ struct ProgramHarness {
     // Result line `index` as "1 5 7 12 30 43", or "" when it is empty.
     QString line(int index) const;
     void setText(const QString& comboName, const QString& text) const;
+    // The list of a combo box of the main window.
+    QStringList items(const QString& comboName) const;
     void pressGo() const;
 
     template <class T = QWidget>

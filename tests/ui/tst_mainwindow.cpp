@@ -34,14 +34,6 @@ QStringList shippedChainList(const ProgramFolderFixture& dir) {
     return list;
 }
 
-QStringList itemsOf(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) {
-        items << box->itemText(i);
-    }
-    return items;
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -67,7 +59,7 @@ void MainWindowTest::startUpFillsTheWindow() {
     QCOMPARE(main->objectName(), QStringLiteral("main"));
     QCOMPARE(main->windowTitle(), QStringLiteral("Kuji6ぽむりん"));
     auto* cmbno = program.control<QComboBox>(QStringLiteral("Cmbno"));
-    QCOMPARE(itemsOf(cmbno), shippedChainList(program.dir));
+    QCOMPARE(program.items(QStringLiteral("Cmbno")), shippedChainList(program.dir));
     QCOMPARE(cmbno->currentText(), QString());
     QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txkai"))->text(), QStringLiteral("2038"));
     QCOMPARE(program.control<QLineEdit>(QStringLiteral("Txday"))->text(),
@@ -85,8 +77,7 @@ void MainWindowTest::startUpFillsTheWindow() {
     QVERIFY(!program.control(QStringLiteral("Tx1(5)"))->isVisible());
     QCOMPARE(program.control<QComboBox>(QStringLiteral("CmbRimit"))->currentText(),
              QStringLiteral("20000"));
-    QCOMPARE(itemsOf(program.control<QComboBox>(QStringLiteral("CmbABC"))),
-             (QStringList{"1", "2", "3", "4", "5"}));
+    QCOMPARE(program.items(QStringLiteral("CmbABC")), (QStringList{"1", "2", "3", "4", "5"}));
     QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
              QStringLiteral("買い目の最終判断はご自分で・・・"));
     QCOMPARE(program.control<QGroupBox>(QStringLiteral("FrameK(4)"))->title(),

@@ -137,14 +137,7 @@ void UpdateWindowTest::pickingAFile() {
 
 void UpdateWindowTest::updateFromAFile() {
     UpdateOpen program;
-    const QStringList favourites = [&] {
-        QStringList items;
-        auto* box = program.control<QComboBox>(QStringLiteral("Cmbno"));
-        for (int i = 0; i < box->count(); ++i) {
-            items << box->itemText(i);
-        }
-        return items;
-    }();
+    const QStringList favourites = program.items(QStringLiteral("Cmbno"));
     program.dir.write(QStringLiteral("u.txt"), update2040());
     program.updateFrom(program.dir.path(QStringLiteral("u.txt")));
     QCOMPARE(program.prompter.texts(), (QStringList{kConfirm, "データが更新されました"}));
