@@ -4,6 +4,7 @@
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
 #include "drawhistory.h"
+#include "fakes.h"
 #include "rules/rulerecord.h"
 #include "sheets/predictionfile.h"
 #include "update/updatefile.h"
@@ -11,18 +12,6 @@
 namespace kuji6::fuzz {
 
 namespace {
-
-class NullProgress final : public UpdateProgress {
-  public:
-    void setCaption(const QString&, bool) override {}
-    int readValue() const override { return value_; }
-    void setReadValue(int value) override { value_ = value; }
-    int writeValue() const override { return 0; }
-    void setWriteValue(int) override {}
-
-  private:
-    int value_ = 0;
-};
 
 QByteArray bytesOf(QByteArrayView data) {
     return data.toByteArray();
@@ -100,7 +89,7 @@ void predictionFile(QByteArrayView data) {
 
 void updateFile(QByteArrayView data) {
     PredictionState state;
-    NullProgress progress;
+    test::FakeProgress progress;
     FieldReader in(bytesOf(data));
     try {
         readUpdateFields(state, in, progress);
