@@ -53,9 +53,7 @@ void LuckCourseTest::lines() {
     QFETCH(QStringList, expected);
     RunFixture run;
     run.state.randomLimit = 20000;
-    for (int n : draws) {
-        run.random.pushNumbers({n});
-    }
+    run.random.pushNumbers(draws);
     RunContext context = run.context();
     runLuckCourse(context, static_cast<Byte>(favourite), combinations);
     QCOMPARE(run.filledLines(), expected);

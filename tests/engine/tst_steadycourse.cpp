@@ -8,7 +8,7 @@ using kuji6::test::RunFixture;
 
 namespace {
 
-void runSteady(RunFixture& run, int favourite, std::initializer_list<int> draws) {
+void runSteady(RunFixture& run, int favourite, const QList<int>& draws) {
     run.state.randomLimit = 20000;
     run.rules.settings.drawRatePercent = QStringLiteral("15");
     run.random.pushNumbers(draws);
@@ -67,13 +67,7 @@ void SteadyCourseTest::redraws() {
     QFETCH(QList<int>, draws);
     QFETCH(QList<int>, numbers);
     RunFixture run;
-    run.state.randomLimit = 20000;
-    run.rules.settings.drawRatePercent = QStringLiteral("15");
-    for (int n : draws) {
-        run.random.pushNumbers({n});
-    }
-    RunContext context = run.context();
-    runSteadyCourse(context, 7);
+    runSteady(run, 7, draws);
     QCOMPARE(drawnNumbers(run), numbers);
     QCOMPARE(run.state.randomCount, draws.size());
     QCOMPARE(run.filledLines().size(), 7);

@@ -12,9 +12,7 @@ namespace {
 void runWide(RunFixture& run, int favourite, const QString& lines, const QList<int>& draws) {
     run.state.randomLimit = 20000;
     run.rules.settings.drawRatePercent = QStringLiteral("15");
-    for (int n : draws) {
-        run.random.pushNumbers({n});
-    }
+    run.random.pushNumbers(draws);
     RunContext context = run.context();
     runWideCourse(context, static_cast<Byte>(favourite), lines);
 }
@@ -93,9 +91,7 @@ void WideCourseTest::aLineThatChangedIsTestedAgain() {
 void WideCourseTest::sixCombinationsFailTheRun() {
     RunFixture run;
     run.random.pushFiller(1);
-    for (int n = 1; n <= 30; ++n) {
-        run.random.pushNumbers({n});
-    }
+    run.random.pushNumbers(range(1, 30));
     RunContext context = run.context();
     startRun(context, run.clock,
              {QStringLiteral("20000"), QStringLiteral("43"), QStringLiteral("6"),

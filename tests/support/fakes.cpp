@@ -54,7 +54,7 @@ float ScriptedRandom::next() {
     return value;
 }
 
-void ScriptedRandom::pushNumbers(std::initializer_list<int> numbers) {
+void ScriptedRandom::pushNumbers(const QList<int>& numbers) {
     for (int n : numbers) {
         values.push_back(valueForNumber(n));
     }

@@ -57,7 +57,7 @@ class ScriptedRandom final : public RandomSource {
 
     float next() override;
 
-    void pushNumbers(std::initializer_list<int> numbers);  // lottery numbers 1..43
+    void pushNumbers(const QList<int>& numbers);  // lottery numbers 1..43
     void pushDice(std::initializer_list<int> dice);        // dice values 1..100
     void pushFiller(int count);                            // draws whose value does not matter
 };
