@@ -29,4 +29,17 @@ class TestHttpServer : public QObject {
 // A URL on 127.0.0.1 where nothing listens.
 QUrl refusedUrl();
 
+// Sends the update download to `url` (KUJI6_UPDATE_URL) for as long as it lives, so that a
+// failed check cannot leave the mirror set for the tests after it.
+class UpdateUrlOverride {
+  public:
+    explicit UpdateUrlOverride(const QUrl& url) { qputenv(kVariable, url.toEncoded()); }
+    ~UpdateUrlOverride() { qunsetenv(kVariable); }
+    UpdateUrlOverride(const UpdateUrlOverride&) = delete;
+    UpdateUrlOverride& operator=(const UpdateUrlOverride&) = delete;
+
+  private:
+    static constexpr const char* kVariable = "KUJI6_UPDATE_URL";
+};
+
 }  // namespace kuji6::test

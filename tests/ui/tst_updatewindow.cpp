@@ -104,7 +104,8 @@ void UpdateWindowTest::fileModeControls() {
 }
 
 void UpdateWindowTest::networkModeControls() {
-    qputenv("KUJI6_UPDATE_URL", "http://mirror.example.net/download/update.txt");
+    const UpdateUrlOverride mirror(
+        QUrl(QStringLiteral("http://mirror.example.net/download/update.txt")));
     UpdateOpen program;
     program.chooseSource(0);
     QCOMPARE(program.path()->text(),
@@ -117,7 +118,6 @@ void UpdateWindowTest::networkModeControls() {
     program.chooseSource(1);
     QCOMPARE(program.path()->text(), QString());
     QVERIFY(!program.goEnabled());
-    qunsetenv("KUJI6_UPDATE_URL");
 }
 
 void UpdateWindowTest::pickingAFile() {
@@ -221,7 +221,7 @@ void UpdateWindowTest::readOnlyDataFolder() {
 
 void UpdateWindowTest::networkNotConnected() {
     TestHttpServer server;
-    qputenv("KUJI6_UPDATE_URL", server.url().toEncoded());
+    const UpdateUrlOverride mirror(server.url());
     UpdateOpen program;
     program.chooseSource(0);
     program.prompter.answers = {MessageAnswer::No};
@@ -233,11 +233,10 @@ void UpdateWindowTest::networkNotConnected() {
     QCOMPARE(server.requests, 0);
     QVERIFY(!QFile::exists(program.dir.folder().updateFile()));
     QVERIFY(program.window() && !program.windows().existingProgressWindow());
-    qunsetenv("KUJI6_UPDATE_URL");
 }
 
 void UpdateWindowTest::networkFailure() {
-    qputenv("KUJI6_UPDATE_URL", refusedUrl().toEncoded());
+    const UpdateUrlOverride mirror(refusedUrl());
     UpdateOpen program;
     program.chooseSource(0);
     program.pressGo();
@@ -247,13 +246,12 @@ void UpdateWindowTest::networkFailure() {
     QCOMPARE(program.prompter.shown[1].icon, MessageIcon::Warning);
     QVERIFY(program.window() && !program.windows().existingProgressWindow());
     QVERIFY(program.dataUntouched());
-    qunsetenv("KUJI6_UPDATE_URL");
 }
 
 void UpdateWindowTest::updateFromTheNetwork() {
     TestHttpServer server;
     server.body = update2040();
-    qputenv("KUJI6_UPDATE_URL", server.url().toEncoded());
+    const UpdateUrlOverride mirror(server.url());
     UpdateOpen program;
     // An older, longer download must not leave its tail behind.
     program.dir.write(QStringLiteral("data/update.txt"), server.body + server.body);
@@ -265,7 +263,6 @@ void UpdateWindowTest::updateFromTheNetwork() {
     QVERIFY(program.dir.read(QStringLiteral("data/deme.ini")).startsWith("2040,0\r\n"));
     QVERIFY(!program.window());
     QVERIFY(program.main()->isVisible());
-    qunsetenv("KUJI6_UPDATE_URL");
 }
 
 QTEST_MAIN(UpdateWindowTest)

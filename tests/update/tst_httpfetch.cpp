@@ -58,10 +58,9 @@ void HttpFetchTest::mirrorUrlFromTheEnvironment() {
     qunsetenv("KUJI6_UPDATE_URL");
     QVERIFY(updateUrl().path().endsWith(QStringLiteral("download/update.txt")));
     QCOMPARE(updateUrl().scheme(), QStringLiteral("http"));
-    qputenv("KUJI6_UPDATE_URL", "http://mirror.example.net/kuji6/download/update.txt");
-    QCOMPARE(updateUrl(),
-             QUrl(QStringLiteral("http://mirror.example.net/kuji6/download/update.txt")));
-    qunsetenv("KUJI6_UPDATE_URL");
+    const QUrl mirror(QStringLiteral("http://mirror.example.net/kuji6/download/update.txt"));
+    const UpdateUrlOverride useMirror(mirror);
+    QCOMPARE(updateUrl(), mirror);
 }
 
 QTEST_GUILESS_MAIN(HttpFetchTest)
