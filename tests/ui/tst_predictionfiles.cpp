@@ -1,10 +1,8 @@
 #include <QComboBox>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "programharness.h"
-#include "readonlyfolder.h"
 #include "ui/mainwindow.h"
 #include "ui/windowregistry.h"
 
@@ -64,7 +62,6 @@ class PredictionFilesTest : public QObject {
     void cancelledDialogs();
     void emptyDrawNumberProposesTheBareName();
     void failedSaveIsReported();
-    void failedSaveKeepsTheOldFile();
 };
 
 void PredictionFilesTest::opensTheExample() {
@@ -209,27 +206,6 @@ void PredictionFilesTest::failedSaveIsReported() {
     QCOMPARE(program.prompter.shown.size(), 1);
     QCOMPARE(program.prompter.shown[0].icon, MessageIcon::Warning);
     QVERIFY(program.prompter.shown[0].text.contains(QDir::toNativeSeparators(path)));
-}
-
-void PredictionFilesTest::failedSaveKeepsTheOldFile() {
-    ProgramHarness program;
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("old.txt"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old prediction");
-    old.close();
-    program.start();
-    program.menuItem(QStringLiteral("MnSave"))->setEnabled(true);
-    ReadOnlyFolder readOnly(folder.path());
-    if (!readOnly.ok()) {
-        QSKIP("this machine cannot make a folder read-only");
-    }
-    save(program, path);
-    QCOMPARE(program.prompter.shown.size(), 1);
-    QVERIFY(program.prompter.shown[0].text.contains(QDir::toNativeSeparators(path)));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old prediction"));
 }
 
 QTEST_MAIN(PredictionFilesTest)

@@ -34,6 +34,23 @@ struct FailingReplacement {
     ~FailingReplacement() { setBeforeReplaceHook({}); }
 };
 
+// A table row's way of making the save of `name` fail: its folder read-only, or an error
+// between writing the new bytes and putting them in place.
+struct BrokenSave {
+    BrokenSave(bool readOnly, const QString& folderPath, const QString& name) {
+        if (readOnly) {
+            folder.emplace(folderPath);
+        } else {
+            failing.emplace(name);
+        }
+    }
+    // False when the machine cannot make the folder read-only.
+    bool ok() const { return !folder || folder->ok(); }
+
+    std::optional<ReadOnlyFolder> folder;
+    std::optional<FailingReplacement> failing;
+};
+
 }  // namespace
 
 class SaveFaultsTest : public QObject {
@@ -42,7 +59,8 @@ class SaveFaultsTest : public QObject {
     void dataRewriteFailsBetweenTheTwoFiles();
     void optionsFile_data();
     void optionsFile();
-    void predictionFileFailsBeforeReplacing();
+    void predictionFile_data();
+    void predictionFile();
 };
 
 void SaveFaultsTest::dataRewriteFailsBetweenTheTwoFiles() {
@@ -82,15 +100,10 @@ void SaveFaultsTest::optionsFile() {
     RuleWindow* rules = program.windows().existingRuleWindow();
     QTest::mouseClick(ProgramHarness::find<QCheckBox>(rules, QStringLiteral("ChHo(1)")),
                       Qt::LeftButton);
-    std::optional<ReadOnlyFolder> folder;
-    std::optional<FailingReplacement> failing;
-    if (readOnly) {
-        folder.emplace(program.dir.path(QStringLiteral(".")));
-        if (!folder->ok()) {
-            QSKIP("this machine cannot make a folder read-only");
-        }
-    } else {
-        failing.emplace(QStringLiteral("option.ini"));
+    const BrokenSave broken(readOnly, program.dir.path(QStringLiteral(".")),
+                            QStringLiteral("option.ini"));
+    if (!broken.ok()) {
+        QSKIP("this machine cannot make a folder read-only");
     }
     QTest::mouseClick(ProgramHarness::find(rules, QStringLiteral("ComOk")), Qt::LeftButton);
     QCOMPARE(program.prompter.texts(), QStringList{kInputError});
@@ -98,12 +111,21 @@ void SaveFaultsTest::optionsFile() {
     QVERIFY(program.windows().existingRuleWindow());
 }
 
-void SaveFaultsTest::predictionFileFailsBeforeReplacing() {
+void SaveFaultsTest::predictionFile_data() {
+    optionsFile_data();
+}
+
+void SaveFaultsTest::predictionFile() {
+    QFETCH(bool, readOnly);
     ProgramHarness program;
     program.dir.write(QStringLiteral("old.txt"), "old prediction");
     program.start();
     program.menuItem(QStringLiteral("MnSave"))->setEnabled(true);
-    FailingReplacement failing(QStringLiteral("old.txt"));
+    const BrokenSave broken(readOnly, program.dir.path(QStringLiteral(".")),
+                            QStringLiteral("old.txt"));
+    if (!broken.ok()) {
+        QSKIP("this machine cannot make a folder read-only");
+    }
     const QString path = program.dir.path(QStringLiteral("old.txt"));
     program.prompter.fileAnswers.push_back(path);
     program.menuItem(QStringLiteral("MnSave"))->trigger();
