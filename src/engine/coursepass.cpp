@@ -12,9 +12,8 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
     std::uint32_t drawn = 0;
     for (int i = 1; i <= last; ++i) {
         if (run.state.posAccepted[i] == 0) {
-            run.state.candidate[i] = lotteryNumber(run.random.next());
+            run.state.candidate[i] = run.drawCountedNumber();
             checkChainRule(run, rules, i);
-            countDraw(run.state);
             drawn |= 1u << i;
         }
     }
