@@ -57,9 +57,9 @@ class ScriptedRandom final : public RandomSource {
 
     float next() override;
 
-    void pushNumbers(const QList<int>& numbers);  // lottery numbers 1..43
-    void pushDice(std::initializer_list<int> dice);        // dice values 1..100
-    void pushFiller(int count);                            // draws whose value does not matter
+    void pushNumbers(const QList<int>& numbers);     // lottery numbers 1..43
+    void pushDice(std::initializer_list<int> dice);  // dice values 1..100
+    void pushFiller(int count);                      // draws whose value does not matter
 };
 
 // A value r in [0, 1) that the program turns into lottery number n, or into dice d.
