@@ -5,7 +5,7 @@ build_packages=(
   cmake ninja-build g++ pkg-config file
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libqt6svg6
   fonts-noto-cjk
-  dpkg-dev appstream desktop-file-utils
+  dpkg-dev appstream desktop-file-utils lintian
 )
 
 # install_missing PACKAGE...: installs those not yet installed, with sudo unless root.

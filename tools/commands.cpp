@@ -14,13 +14,17 @@ namespace {
 const QString kUsage = QStringLiteral(
     "usage: kuji6-data make-data --history FILE --out DIR [--window N]\n"
     "       kuji6-data make-update --history FILE --out FILE [--window N] [--note TEXT]\n"
+    "       kuji6-data --help | --version\n"
     "\n"
     "make-data    compute data/deme.ini and data/rensa.ini from a draw history\n"
     "             (CSV: draw,date,n1,n2,n3,n4,n5,n6,bonus) and write them into DIR.\n"
     "make-update  write an update file with the same statistics, for the program's\n"
     "             data update; the note defaults to the date of the last draw.\n"
     "\n"
-    "--window N   take only the last N draws.\n");
+    "--window N   take only the last N draws.\n"
+    "--note TEXT  the note in the header of an update file.\n"
+    "--help       show this usage and exit.\n"
+    "--version    show the version and exit.\n");
 
 // Options of the form --name value.
 QHash<QString, QString> parseOptions(const QStringList& arguments) {
