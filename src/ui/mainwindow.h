@@ -45,6 +45,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // RunDisplay
@@ -73,6 +74,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QWidget* buildCommentArea();
     QWidget* buildAboutLine();
     void connectMenu();
+    void comeBack();  // after the data update
 
     void loadStartupData();
     void fillFavouriteList();
@@ -110,6 +112,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QElapsedTimer barFrame_;  // since the bar was last redrawn
+    QPoint placeBeforeUpdate_;
 };
 
 }  // namespace kuji6

@@ -88,6 +88,8 @@ void MainWindow::buildControls() {
     columns->addSpacing(fontMetrics().height() / 2);
     columns->addLayout(right);
     setCentralWidget(central);
+    // Every control has the size its contents need: the window keeps its natural size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* MainWindow::buildDrawHeader() {
@@ -272,6 +274,8 @@ QWidget* MainWindow::buildCommentArea() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("コメント"));
     text1_->setReadOnly(true);
+    // Read-only: no Tab stop, but a click still selects text to copy.
+    text1_->setFocusPolicy(Qt::ClickFocus);
     text1_->setFixedHeight(text1_->fontMetrics().lineSpacing() * 3 + text1_->frameWidth() * 2 + 8);
     bar_ = new QProgressBar(area);
     bar_->setObjectName(QStringLiteral("Bar"));
