@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "datafiles/chainfiles.h"
 #include "engine/predictionrun.h"
@@ -109,7 +110,7 @@ void MainWindow::connectMenu() {
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();
         // Whichever way the update window goes, this window comes back where it was.
-        placeBeforeUpdate_ = pos();
+        placeBeforeUpdate_ = geometry().topLeft();
         connect(windows_.existingUpdateWindow(), &UpdateWindow::unloadRequested, this,
                 &MainWindow::comeBack, Qt::UniqueConnection);
         hide();
@@ -117,8 +118,11 @@ void MainWindow::connectMenu() {
 }
 
 void MainWindow::comeBack() {
-    // Shown again without a place of its own, the window manager would choose a new one.
-    move(placeBeforeUpdate_);
+    // Shown again without a place of its own, the window manager would choose a new one;
+    // moving the widget to where Qt already has it would not give it one.
+    if (QWindow* handle = windowHandle()) {
+        handle->setPosition(placeBeforeUpdate_);
+    }
     show();
 }
 

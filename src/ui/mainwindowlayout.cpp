@@ -253,10 +253,19 @@ QWidget* MainWindow::buildPageControls() {
     for (QPushButton* button : {comPrv_, comNext_}) {
         button->setFixedWidth(button->sizeHint().height() * 2);
     }
-    connect(comPrv_, &QPushButton::clicked, this,
-            [this] { turnToPreviousPage(sheet_, services_.state); });
-    connect(comNext_, &QPushButton::clicked, this,
-            [this] { turnToNextPage(sheet_, services_.state); });
+    // A page button disables itself; it hands its focus to the other one, the way back, so
+    // that Space turns the pages back and forth.
+    const auto turning = [this](QPushButton* pressed, QPushButton* other, auto turn) {
+        connect(pressed, &QPushButton::clicked, this, [this, pressed, other, turn] {
+            const bool hadFocus = focusWidget() == pressed;
+            turn(sheet_, services_.state);
+            if (hadFocus && other->isEnabled()) {
+                other->setFocus(Qt::TabFocusReason);
+            }
+        });
+    };
+    turning(comPrv_, comNext_, turnToPreviousPage);
+    turning(comNext_, comPrv_, turnToNextPage);
     row->addStretch();
     row->addWidget(comPrv_);
     row->addWidget(txPage_);

@@ -41,8 +41,6 @@ QRect besideFrame(QSize size, const QRect& anchor, const QRect& screen) {
         frame.moveLeft(anchor.right() + 1);
     } else if (roomLeft >= size.width()) {
         frame.moveRight(anchor.left() - 1);
-    } else if (roomRight >= roomLeft) {
-        frame.moveRight(screen.right());
     } else {
         frame.moveLeft(screen.left());
     }

@@ -10,8 +10,8 @@ namespace kuji6 {
 // than over its results when the screen has room. Rectangles are window frames.
 
 // A frame of `size` beside `anchor`: to its right, or else to its left, when that fits on
-// `screen`; otherwise on the side with more room, as far from `anchor` as the screen allows.
-// Its top is level with the anchor's.
+// `screen`; otherwise at the screen's left edge, over the anchor's left side, where the main
+// window has its inputs and not its results. Its top is level with the anchor's.
 QRect besideFrame(QSize size, const QRect& anchor, const QRect& screen);
 
 // A frame of `size` centred over `anchor`.

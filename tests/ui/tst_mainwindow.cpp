@@ -275,11 +275,19 @@ void MainWindowTest::pagesKeepTheWindowSize() {
     program.pressGo();
     QCoreApplication::processEvents();
     const QSize natural = main->size();
-    for (const char* button : {"ComNext", "ComPrv", "ComNext"}) {
-        clickOn(program.control(QLatin1String(button)));
+    main->activateWindow();  // from the rule window, which the steady course shows
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    clickOn(program.control(QStringLiteral("ComNext")));
+    // Each page button hands the focus to the other: Space turns back and forth.
+    for (const char* focused : {"ComPrv", "ComNext"}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focused));
         QCoreApplication::processEvents();
         QCOMPARE(main->size(), natural);
+        press(main, Qt::Key_Space);
     }
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(),
+             QStringLiteral("2/2page"));
+    QCOMPARE(main->size(), natural);
     // A run started on page 2 turns back to page 1 first.
     program.pressGo();
     QCoreApplication::processEvents();

@@ -27,8 +27,8 @@ void PlacementTest::beside_data() {
         << QRect(10, 20, 700, 600) << QSize(450, 500) << QPoint(710, 20);
     QTest::newRow("room only to the left")
         << QRect(600, 20, 700, 600) << QSize(450, 500) << QPoint(150, 20);
-    QTest::newRow("no room: the wider side, at the edge")
-        << QRect(100, 20, 1000, 600) << QSize(450, 500) << QPoint(916, 20);
+    QTest::newRow("no room: over its left side")
+        << QRect(300, 20, 1000, 600) << QSize(450, 500) << QPoint(0, 20);
     QTest::newRow("kept above the bottom edge")
         << QRect(10, 400, 700, 300) << QSize(450, 500) << QPoint(710, 268);
     QTest::newRow("larger than the screen: its top stays on it")
