@@ -112,7 +112,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QElapsedTimer barFrame_;  // since the bar was last redrawn
-    QPoint placeBeforeUpdate_;
+    QPoint placeBeforeUpdate_;  // of its contents, while the update window is open
 };
 
 }  // namespace kuji6
