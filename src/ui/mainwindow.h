@@ -111,7 +111,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QPushButton* comNext_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
-    QElapsedTimer barFrame_;  // since the bar was last redrawn
+    QElapsedTimer barFrame_;    // since the bar was last redrawn
     QPoint placeBeforeUpdate_;  // of its contents, while the update window is open
 };
 
