@@ -251,7 +251,8 @@ def main_window_inputs(program, main):
         at = box
     program.keys("Return")  # GO!
     program.keys("alt+f", "s")
-    wait_until("the save dialog", lambda: [w for w in program.windows() if w != main])
+    program.activate(wait_until("the save dialog",
+                                lambda: [w for w in program.windows() if w != main])[0])
     program.retype("mypred")
     program.keys("Return")
     fields = program.wait_file("mypred.txt")
