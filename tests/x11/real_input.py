@@ -263,32 +263,40 @@ def main_window_inputs(program, main):
           "CmbABC, Cmbkutisuu, Cmbkeizoku, CmbRimit held %r" % fields[13])
 
 
+def check_rule_window_place(program, main):
+    """Wholly on the screen; beside the main window when there is room, and otherwise clear
+    of its right half, the results and the comment, when it can be."""
+    rules = program.wait_window(RULES)
+    m, r = program.frame(main), program.frame(rules)
+    check(on_screen(r), "rule window %s off the screen" % (r,))
+    middle = m[0] + m[2] // 2
+    if max(m[0], SCREEN[0] - m[0] - m[2]) >= r[2]:
+        check(not overlap(m, r), "rule window %s over the main window %s" % (r, m))
+    elif middle >= r[2]:
+        check(r[0] + r[2] <= middle, "rule window %s over the results of %s" % (r, m))
+    return rules
+
+
 def pages(program, main):
-    """A steady run opens the rule window beside the main window; the pages turn without
-    the main window changing its size."""
-    # At the left edge, so that a wide enough screen has room beside it.
-    program.move_frame(main, 0, 0)
+    """A steady run opens the rule window; the pages turn without the main window changing
+    its size."""
     program.activate(main)
     program.keys(*["shift+Tab"] * (LUCK_TAB_STOPS.index("CmbRimit") -
                                    LUCK_TAB_STOPS.index("OpCose")))
     program.keys("Down", "Return")  # the steady course, GO!
-    rules = program.wait_window(RULES)
-    main_frame, rules_frame = program.frame(main), program.frame(rules)
-    check(on_screen(rules_frame), "rule window %s off the screen" % (rules_frame,))
-    room = SCREEN[0] - main_frame[0] - main_frame[2]
-    check(room < rules_frame[2] or not overlap(main_frame, rules_frame),
-          "rule window %s over the main window %s" % (rules_frame, main_frame))
-    program.activate(rules)
+    program.activate(check_rule_window_place(program, main))
     program.keys("Escape")  # キャンセル
     program.wait_gone(RULES)
     check(not os.path.exists(program.path("option.ini")), "Escape wrote option.ini")
 
+    # At the left edge, so that a wide enough screen has room beside it.
+    program.move_frame(main, 0, 0)
     program.activate(main)
     natural = program.frame(main)[2:]
     program.keys(*tabs(STEADY_TAB_STOPS, "OpCose", "ComNext"))
     # >, <, >: each page button hands the focus to the other. Then back to GO!, on page 2.
     program.keys("space", "space", "space", "shift+Tab", "shift+Tab", "Return")
-    program.wait_window(RULES)
+    check_rule_window_place(program, main)
     check(program.frame(main)[2:] == natural,
           "the main window went from %s to %s" % (natural, program.frame(main)[2:]))
 
