@@ -6,6 +6,7 @@ build_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libqt6svg6
   fonts-noto-cjk
   dpkg-dev appstream desktop-file-utils lintian
+  python3 xvfb xauth openbox xdotool x11-utils
 )
 
 # install_missing PACKAGE...: installs those not yet installed, with sudo unless root.

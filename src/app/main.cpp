@@ -59,8 +59,9 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title, and each title is the
+    // window's own caption.
     app.setApplicationName(QStringLiteral("kuji6"));
-    app.setApplicationDisplayName(QStringLiteral("Kuji6ぽむりん"));
     app.setApplicationVersion(QStringLiteral(KUJI6_VERSION));
     app.setDesktopFileName(QStringLiteral("org.example.kuji6"));
     app.setWindowIcon(QIcon(QStringLiteral(":/org.example.kuji6.svg")));

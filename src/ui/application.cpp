@@ -14,6 +14,7 @@ void Application::start() {
 
 void Application::openMainWindow() {
     main_ = new MainWindow(services_, windows_);
+    windows_.setMainWindow(main_);
     connect(main_, &MainWindow::backToPredictionMode, this, &Application::backToPredictionMode,
             Qt::QueuedConnection);
     connect(main_, &MainWindow::quitRequested, this, &Application::quit, Qt::QueuedConnection);

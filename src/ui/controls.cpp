@@ -1,7 +1,9 @@
 #include "ui/controls.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 namespace kuji6 {
 
@@ -27,6 +29,25 @@ int textWidth(const QWidget* widget, const QString& sample) {
 
 int digitsWidth(const QWidget* widget, int characters) {
     return textWidth(widget, QString(characters, u'0'));
+}
+
+bool pressForWindowKey(const QKeyEvent* key, const QWidget* window, QPushButton* enter,
+                       QPushButton* escape) {
+    if (key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) {
+        return false;
+    }
+    QPushButton* button = nullptr;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
+        button = focused ? focused : enter;
+    } else if (key->key() == Qt::Key_Escape) {
+        button = escape;
+    }
+    if (!button || !button->isEnabled() || !button->isVisible()) {
+        return false;
+    }
+    button->click();
+    return true;
 }
 
 }  // namespace kuji6

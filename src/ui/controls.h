@@ -3,7 +3,9 @@
 #include <QString>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace kuji6 {
@@ -22,5 +24,11 @@ int textWidth(const QWidget* widget, const QString& sample);
 
 // The width a box needs for `characters` digits of the widest digit.
 int digitsWidth(const QWidget* widget, int characters);
+
+// Enter and Escape as a dialog has them, for a key that reached `window` because its
+// focused control did not use it: Enter presses the focused button, or else `enter`;
+// Escape presses `escape` (either may be null). True when the key pressed a button.
+bool pressForWindowKey(const QKeyEvent* key, const QWidget* window, QPushButton* enter,
+                       QPushButton* escape);
 
 }  // namespace kuji6

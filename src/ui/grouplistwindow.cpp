@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@ GroupListWindow::GroupListWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     setObjectName(QStringLiteral("fmColor"));
     setWindowTitle(QStringLiteral("グループ一覧"));
     auto* layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     for (int group = 1; group <= 7; ++group) {
         const QString letter(QChar(u'A' + group - 1));
         auto* frame = new QGroupBox(QStringLiteral("グループ") + letter, this);
@@ -33,6 +35,14 @@ QString GroupListWindow::membersOf(int group) {
         numbers << QString::number(n);
     }
     return numbers.join(QStringLiteral(", "));
+}
+
+void GroupListWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kuji6

@@ -12,6 +12,10 @@ class GroupListWindow : public QWidget {
 
     // "1, 8, 15, 22, 29, 36, 43" for group 1 (A).
     static QString membersOf(int group);
+
+  protected:
+    // Escape closes the window, as its close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kuji6

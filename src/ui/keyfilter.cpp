@@ -1,8 +1,7 @@
 #include "ui/keyfilter.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QWidget>
 
 namespace kuji6 {
 
@@ -10,10 +9,27 @@ namespace {
 
 constexpr char16_t kBackspace = 8;
 
+// A key that would put a character into the box. Enter, Escape, Tab and the like carry
+// control characters; they are the window's keys and pass.
 bool typesText(const QKeyEvent* key) {
     const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !key->text().isEmpty() && !(key->modifiers() & shortcut) && key->key() != Qt::Key_Tab &&
-           key->key() != Qt::Key_Backtab;
+    return !key->text().isEmpty() && key->text().front().isPrint() &&
+           !(key->modifiers() & shortcut);
+}
+
+// A key that steps to another item of a closed list.
+bool movesInList(const QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -23,13 +39,11 @@ bool passesDigitsOnly(char16_t code) {
 }
 
 void DigitsOnlyFilter::install(QWidget* box) {
-    QWidget* target = box;
-    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
-        target = combo->lineEdit();
-    }
+    // The keyboard's keys arrive at the box itself: an editable combo box is the focus
+    // widget and hands them to its line edit directly, past any filter of that edit.
     // Text composed by an input method never arrives as key presses.
-    target->setAttribute(Qt::WA_InputMethodEnabled, false);
-    target->installEventFilter(new DigitsOnlyFilter(target));
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(new DigitsOnlyFilter(box));
 }
 
 bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -51,8 +65,7 @@ bool ListOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool opensList = key->key() == Qt::Key_Space || key->key() == Qt::Key_F4 ||
                                (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier));
-        const bool movesFocus = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!opensList && !movesFocus) {
+        if (!opensList && (movesInList(key) || typesText(key))) {
             return true;
         }
     }

@@ -23,7 +23,7 @@ class DigitsOnlyFilter : public QObject {
 
 // For a list box that may only be changed by picking from its open list: keys that would
 // change the choice in place (arrows, typed letters) are dropped; opening the list
-// (Space, F4, Alt+Down) and moving the focus still work.
+// (Space, F4, Alt+Down), moving the focus and the window's Enter and Escape still work.
 class ListOnlyFilter : public QObject {
     Q_OBJECT
   public:

@@ -5,15 +5,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "datafiles/chainfiles.h"
 #include "engine/predictionrun.h"
+#include "ui/controls.h"
 #include "ui/gaplabel.h"
 #include "ui/systemcolors.h"
 #include "ui/windowregistry.h"
@@ -106,16 +109,35 @@ void MainWindow::connectMenu() {
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();
-        // Whichever way the update window goes, this window comes back.
+        // Whichever way the update window goes, this window comes back where it was.
+        placeBeforeUpdate_ = geometry().topLeft();
         connect(windows_.existingUpdateWindow(), &UpdateWindow::unloadRequested, this,
-                &QWidget::show, Qt::UniqueConnection);
+                &MainWindow::comeBack, Qt::UniqueConnection);
         hide();
     });
+}
+
+void MainWindow::comeBack() {
+    // Shown again without a place of its own, the window manager would choose a new one;
+    // moving the widget to where Qt already has it would not give it one.
+    if (QWindow* handle = windowHandle()) {
+        handle->setPosition(placeBeforeUpdate_);
+    }
+    show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit quitRequested();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter in an input box presses GO!, as the default button of a dialog.
+    if (pressForWindowKey(event, this, comGO_, nullptr)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::setProgressRange(int minimum, int maximum) {
@@ -169,11 +191,19 @@ void MainWindow::lineChanged(int line) {
 }
 
 void MainWindow::pagesChanged() {
+    // The other page's lines are hidden before this page's are shown: for a moment each
+    // frame would otherwise hold twelve boxes, and the window would grow to make room.
     const int firstShown = (sheet_.shownPage() - 1) * Sheet::kLinesPerPage;
-    for (int line = 0; line < Sheet::kLines; ++line) {
-        const bool shown = line >= firstShown && line < firstShown + Sheet::kLinesPerPage;
-        for (QLineEdit* box : tx_[static_cast<std::size_t>(line)]) {
-            box->setVisible(shown);
+    const auto shown = [firstShown](int line) {
+        return line >= firstShown && line < firstShown + Sheet::kLinesPerPage;
+    };
+    for (bool visible : {false, true}) {
+        for (int line = 0; line < Sheet::kLines; ++line) {
+            if (shown(line) == visible) {
+                for (QLineEdit* box : tx_[static_cast<std::size_t>(line)]) {
+                    box->setVisible(visible);
+                }
+            }
         }
     }
     txPage_->setText(sheet_.pageText());

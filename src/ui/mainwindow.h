@@ -45,6 +45,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // RunDisplay
@@ -73,6 +74,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QWidget* buildCommentArea();
     QWidget* buildAboutLine();
     void connectMenu();
+    void comeBack();  // after the data update
 
     void loadStartupData();
     void fillFavouriteList();
@@ -109,7 +111,8 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QPushButton* comNext_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
-    QElapsedTimer barFrame_;  // since the bar was last redrawn
+    QElapsedTimer barFrame_;    // since the bar was last redrawn
+    QPoint placeBeforeUpdate_;  // of its contents, while the update window is open
 };
 
 }  // namespace kuji6

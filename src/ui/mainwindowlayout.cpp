@@ -88,6 +88,8 @@ void MainWindow::buildControls() {
     columns->addSpacing(fontMetrics().height() / 2);
     columns->addLayout(right);
     setCentralWidget(central);
+    // Every control has the size its contents need: the window keeps its natural size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* MainWindow::buildDrawHeader() {
@@ -251,10 +253,19 @@ QWidget* MainWindow::buildPageControls() {
     for (QPushButton* button : {comPrv_, comNext_}) {
         button->setFixedWidth(button->sizeHint().height() * 2);
     }
-    connect(comPrv_, &QPushButton::clicked, this,
-            [this] { turnToPreviousPage(sheet_, services_.state); });
-    connect(comNext_, &QPushButton::clicked, this,
-            [this] { turnToNextPage(sheet_, services_.state); });
+    // A page button disables itself; it hands its focus to the other one, the way back, so
+    // that Space turns the pages back and forth.
+    const auto turning = [this](QPushButton* pressed, QPushButton* other, auto turn) {
+        connect(pressed, &QPushButton::clicked, this, [this, pressed, other, turn] {
+            const bool hadFocus = focusWidget() == pressed;
+            turn(sheet_, services_.state);
+            if (hadFocus && other->isEnabled()) {
+                other->setFocus(Qt::TabFocusReason);
+            }
+        });
+    };
+    turning(comPrv_, comNext_, turnToPreviousPage);
+    turning(comNext_, comPrv_, turnToNextPage);
     row->addStretch();
     row->addWidget(comPrv_);
     row->addWidget(txPage_);
@@ -272,6 +283,8 @@ QWidget* MainWindow::buildCommentArea() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("コメント"));
     text1_->setReadOnly(true);
+    // Read-only: no Tab stop, but a click still selects text to copy.
+    text1_->setFocusPolicy(Qt::ClickFocus);
     text1_->setFixedHeight(text1_->fontMetrics().lineSpacing() * 3 + text1_->frameWidth() * 2 + 8);
     bar_ = new QProgressBar(area);
     bar_->setObjectName(QStringLiteral("Bar"));

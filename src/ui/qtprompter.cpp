@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace kuji6 {
 
@@ -46,12 +47,36 @@ MessageAnswer escapeAnswer(MessageButtons buttons) {
     return MessageAnswer::Ok;
 }
 
+// The shown text may break after a path separator and inside an overlong name, so that a
+// long path wraps instead of running past the edge of the box. Only the picture changes.
+QString wrappableText(const QString& text) {
+    constexpr QChar kZeroWidthSpace = u'\u200b';
+    constexpr int kLongestUnbroken = 24;
+    QString shown;
+    int unbroken = 0;
+    for (const QChar c : text) {
+        shown += c;
+        unbroken = c.isSpace() ? 0 : unbroken + 1;
+        if (c == u'/' || c == u'\\' || unbroken >= kLongestUnbroken) {
+            shown += kZeroWidthSpace;
+            unbroken = 0;
+        }
+    }
+    return shown;
+}
+
+// "txt" of "テキストファイル(*.txt)": what a name typed without an extension gets.
+QString suffixOf(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+))"));
+    return pattern.match(filter).captured(1);
+}
+
 }  // namespace
 
 MessageAnswer QtPrompter::message(MessageIcon icon, const QString& title, const QString& text,
                                   MessageButtons buttons) {
     QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                    title, text, QMessageBox::NoButton, dialogParent());
+                    title, wrappableText(text), QMessageBox::NoButton, dialogParent());
     const std::vector<ButtonChoice> choices = choicesFor(buttons);
     for (const ButtonChoice& choice : choices) {
         box.addButton(choice.button)->setText(QString::fromUtf16(choice.caption));
@@ -68,8 +93,15 @@ MessageAnswer QtPrompter::message(MessageIcon icon, const QString& title, const 
 
 std::optional<QString> QtPrompter::saveFileName(const QString& proposedName,
                                                 const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(dialogParent(), {}, proposedName, filter);
-    return path.isEmpty() ? std::nullopt : std::optional(path);
+    QFileDialog dialog(dialogParent(), {}, {}, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Saved without it, the file would be hidden by the open dialog's filter.
+    dialog.setDefaultSuffix(suffixOf(filter));
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
 }
 
 std::optional<QString> QtPrompter::openFileName(const QString& filter) {

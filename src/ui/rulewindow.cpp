@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,8 +87,7 @@ QLabel* groupLetter(int index, QWidget* parent) {
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, letter.background);
-    palette.setColor(QPalette::WindowText,
-                     letter.background.lightness() < 128 ? Qt::white : Qt::black);
+    palette.setColor(QPalette::WindowText, readableTextOn(letter.background));
     label->setPalette(palette);
     return label;
 }
@@ -107,6 +107,7 @@ RuleWindow::RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& rule
 
 void RuleWindow::buildControls() {
     auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
     QGroupBox* methods = frame("Frame1", QStringLiteral("採用法則"), this);
     auto* inside = new QVBoxLayout(methods);
     inside->addWidget(buildSevenGroupPart());
@@ -214,6 +215,7 @@ QWidget* RuleWindow::buildDrawRateLine() {
     cmbUorD_->addItems({kAbove, QStringLiteral("以下")});
     // The direction is only ever picked from the list.
     cmbUorD_->lineEdit()->setReadOnly(true);
+    ListOnlyFilter::install(cmbUorD_);
     cmbUorD_->setEditText(kAbove);
 
     lbD2_ = label("LbD2", QStringLiteral("を優先"), line);
@@ -228,16 +230,16 @@ QWidget* RuleWindow::buildButtons() {
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* ok = new QPushButton(QStringLiteral("設定"), buttons);
-    ok->setObjectName(QStringLiteral("ComOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), buttons);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &RuleWindow::confirm);
-    connect(cancel, &QPushButton::clicked, this, &RuleWindow::unloadRequested);
+    comOk_ = new QPushButton(QStringLiteral("設定"), buttons);
+    comOk_->setObjectName(QStringLiteral("ComOk"));
+    comOk_->setDefault(true);
+    command2_ = new QPushButton(QStringLiteral("キャンセル"), buttons);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    connect(comOk_, &QPushButton::clicked, this, &RuleWindow::confirm);
+    connect(command2_, &QPushButton::clicked, this, &RuleWindow::unloadRequested);
     row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
+    row->addWidget(comOk_);
+    row->addWidget(command2_);
     return buttons;
 }
 
@@ -351,6 +353,14 @@ void RuleWindow::closeEvent(QCloseEvent* event) {
     // The close box discards the edits like キャンセル: the registry destroys the window.
     event->ignore();
     emit unloadRequested();
+}
+
+void RuleWindow::keyPressEvent(QKeyEvent* event) {
+    if (pressForWindowKey(event, this, comOk_, command2_)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kuji6

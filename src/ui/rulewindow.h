@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace kuji6 {
 
@@ -33,6 +34,7 @@ class RuleWindow final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
@@ -60,6 +62,8 @@ class RuleWindow final : public QWidget {
     QLabel* lbD2_ = nullptr;
     QComboBox* cmbDeme_ = nullptr;
     QComboBox* cmbUorD_ = nullptr;
+    QPushButton* comOk_ = nullptr;
+    QPushButton* command2_ = nullptr;
 };
 
 }  // namespace kuji6

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace kuji6 {
 
@@ -18,6 +20,21 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
         setRole(combo->lineEdit(), role, color);
     }
+}
+
+// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 }  // namespace
@@ -50,6 +67,12 @@ void setBoxBackground(QWidget* widget, SystemColor color) {
     const QColor value = systemColor(color);
     setRole(widget, QPalette::Base, value);
     setRole(widget, QPalette::Button, value);
+}
+
+QColor readableTextOn(const QColor& background) {
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
 }  // namespace kuji6

@@ -22,4 +22,8 @@ void setTextColor(QWidget* widget, SystemColor color);
 // The background of an input box (for a combo box, of its edit field too).
 void setBoxBackground(QWidget* widget, SystemColor color);
 
+// Black or white, whichever contrasts more with `background` by relative luminance (the
+// measure of the web's accessibility guidelines).
+QColor readableTextOn(const QColor& background);
+
 }  // namespace kuji6

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,7 @@ UpdateWindow::UpdateWindow(AppServices& services, WindowRegistry& windows, QWidg
 
 void UpdateWindow::buildControls() {
     auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
     column->addWidget(buildSourceFrame());
 
     auto* current = new QHBoxLayout;
@@ -104,13 +106,13 @@ QWidget* UpdateWindow::buildButtons() {
     comGo_->setObjectName(QStringLiteral("ComGo"));
     comGo_->setEnabled(false);
     comGo_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), buttons);
-    cancel->setObjectName(QStringLiteral("ComCancel"));
+    comCancel_ = new QPushButton(QStringLiteral("キャンセル"), buttons);
+    comCancel_->setObjectName(QStringLiteral("ComCancel"));
     connect(comGo_, &QPushButton::clicked, this, &UpdateWindow::runUpdate);
-    connect(cancel, &QPushButton::clicked, this, &UpdateWindow::unloadRequested);
+    connect(comCancel_, &QPushButton::clicked, this, &UpdateWindow::unloadRequested);
     row->addStretch();
     row->addWidget(comGo_);
-    row->addWidget(cancel);
+    row->addWidget(comCancel_);
     return buttons;
 }
 
@@ -239,6 +241,14 @@ void UpdateWindow::finish() {
 void UpdateWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit unloadRequested();
+}
+
+void UpdateWindow::keyPressEvent(QKeyEvent* event) {
+    if (pressForWindowKey(event, this, comGo_, comCancel_)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kuji6

@@ -25,6 +25,7 @@ class UpdateWindow final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
@@ -49,6 +50,7 @@ class UpdateWindow final : public QWidget {
     QLineEdit* txFilename_ = nullptr;
     QPushButton* comSansyo_ = nullptr;
     QPushButton* comGo_ = nullptr;
+    QPushButton* comCancel_ = nullptr;
 };
 
 }  // namespace kuji6

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "ui/placement.h"
+
 namespace kuji6 {
 
 namespace {
@@ -55,7 +57,12 @@ RuleWindow& WindowRegistry::ruleWindow() {
 }
 
 void WindowRegistry::showRuleWindow() {
-    bringToFront(&ruleWindow());
+    RuleWindow& window = ruleWindow();
+    if (!window.isVisible()) {
+        // Beside the main window, so that the results and the comment stay in sight.
+        placeBeside(&window, main_);
+    }
+    bringToFront(&window);
 }
 
 void WindowRegistry::unloadRuleWindow() {
@@ -68,6 +75,10 @@ void WindowRegistry::showUpdateWindow() {
         QObject::connect(updateWindow_, &UpdateWindow::unloadRequested, updateWindow_,
                          [this] { unloadUpdateWindow(); });
     }
+    if (!updateWindow_->isVisible()) {
+        // It takes the place of the main window, which hides while it is open.
+        placeOver(updateWindow_, main_);
+    }
     bringToFront(updateWindow_);
 }
 
@@ -78,6 +89,7 @@ void WindowRegistry::unloadUpdateWindow() {
 ProgressWindow& WindowRegistry::openProgressWindow() {
     unloadProgressWindow();
     progressWindow_ = new ProgressWindow;
+    placeOver(progressWindow_, updateWindow_ ? static_cast<QWidget*>(updateWindow_) : main_.data());
     bringToFront(progressWindow_);
     return *progressWindow_;
 }

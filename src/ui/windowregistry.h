@@ -21,6 +21,9 @@ class WindowRegistry final : public LiveRules {
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
+    // The window the others open beside or over.
+    void setMainWindow(QWidget* main) { main_ = main; }
+
     void showGroupList();
     GroupListWindow* groupList() const { return groupList_; }
 
@@ -47,6 +50,7 @@ class WindowRegistry final : public LiveRules {
 
   private:
     AppServices& services_;
+    QPointer<QWidget> main_;
     QPointer<GroupListWindow> groupList_;
     QPointer<RuleWindow> ruleWindow_;
     QPointer<UpdateWindow> updateWindow_;

@@ -1,10 +1,12 @@
 // Starts the program on the shipped data, fills in a prediction, presses GO! and saves a
 // picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS].
-// With "update" for COURSE it pictures the data update window and a progress window.
+// With "update" for COURSE it pictures the data update window and a progress window, with
+// "others" the group list and a message box.
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -25,6 +27,27 @@ int main(int argc, char** argv) {
     kuji6::Application& program = running.application();
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
+    const auto besideOut = [&args](const char* suffix) {
+        return QString(args[1]).replace(QStringLiteral(".png"), QLatin1String(suffix));
+    };
+    if (args.value(2) == QStringLiteral("others")) {
+        // The group list, and a message box with a long path in it.
+        main->findChild<QAction*>(QStringLiteral("MnColor"))->trigger();
+        QTimer::singleShot(500, main, [&] {
+            program.windows().groupList()->grab().save(args[1]);
+            QTimer::singleShot(300, main, [&] {
+                QApplication::activeModalWidget()->grab().save(besideOut("-message.png"));
+                QApplication::exit(0);
+            });
+            kuji6::QtPrompter().warn(
+                kuji6::kProgramTitle,
+                QStringLiteral("予想ファイルを保存できませんでした。\n\nファイル: ") +
+                    QDir::homePath() + QStringLiteral("/Documents/kuji6/predictions/") +
+                    QStringLiteral("2038回予想-with-a-rather-long-name-for-a-file.txt") +
+                    QStringLiteral("\n理由: No space left on device"));
+        });
+        return app.exec();
+    }
     if (args.value(2) == QStringLiteral("update")) {
         // The data update window and a progress window, instead of a prediction.
         main->findChild<QAction*>(QStringLiteral("Mndata"))->trigger();
@@ -33,8 +56,7 @@ int main(int argc, char** argv) {
         progress.setReadValue(900);
         QTimer::singleShot(500, main, [&] {
             program.windows().existingUpdateWindow()->grab().save(args[1]);
-            progress.grab().save(
-                QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-progress.png")));
+            progress.grab().save(besideOut("-progress.png"));
             QApplication::exit(0);
         });
         return app.exec();
@@ -50,8 +72,7 @@ int main(int argc, char** argv) {
             main->grab().save(args[1]);
             // After a steady or wide-range run the rule settings are shown too.
             if (QWidget* rules = program.windows().existingRuleWindow()) {
-                rules->grab().save(
-                    QString(args[1]).replace(QStringLiteral(".png"), QStringLiteral("-rules.png")));
+                rules->grab().save(besideOut("-rules.png"));
             }
             QApplication::exit(0);
         });

@@ -6,6 +6,44 @@
 
 namespace kuji6::test {
 
+namespace {
+
+QWindow* windowOf(QWidget* widget) {
+    QWindow* handle = widget->window()->windowHandle();
+    if (!handle) {
+        qFatal("%s is not on the screen", qPrintable(widget->window()->objectName()));
+    }
+    return handle;
+}
+
+}  // namespace
+
+void clickOn(QWidget* control) {
+    QWidget* window = control->window();
+    QTest::mouseClick(windowOf(window), Qt::LeftButton, Qt::NoModifier,
+                      control->mapTo(window, control->rect().center()));
+}
+
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(windowOf(window), key, modifiers);
+}
+
+void type(QWidget* window, const QString& latin1Text) {
+    for (const QChar c : latin1Text) {
+        QTest::keyClick(windowOf(window), c.toLatin1());
+    }
+}
+
+QStringList tabStops(QWidget* window) {
+    QStringList names;
+    const QWidget* first = window->window()->focusWidget();
+    do {
+        press(window, Qt::Key_Tab);
+        names << window->window()->focusWidget()->objectName();
+    } while (window->window()->focusWidget() != first && names.size() < 50);
+    return names;
+}
+
 void ProgramHarness::start(const ProgramFolder& folder) {
     app = std::make_unique<Application>(
         AppServices{state, random, clock, prompter, folder, ruleBuffer});

@@ -14,6 +14,14 @@
 
 namespace kuji6::test {
 
+// Input as the window system delivers it: a click at a control's place in its window, and
+// keys to the window, which hands them to its focus widget as a real keyboard's are.
+void clickOn(QWidget* control);
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void type(QWidget* window, const QString& latin1Text);
+// The names of the controls Tab visits from the focus widget of `window`, once round.
+QStringList tabStops(QWidget* window);
+
 // The whole program with fakes at its seams, over a program folder with the shipped data.
 struct ProgramHarness {
     ProgramFolderFixture dir;

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,9 +46,15 @@ class MainWindowTest : public QObject {
     void courseSwitch();
     void digitsOnlyFilter_data();
     void digitsOnlyFilter();
+    void enterPressesGo_data();
+    void enterPressesGo();
+    void tabStops();
     void goShowsTheLines();
     void goReportsErrors();
     void linesOfPageTwoStayHidden();
+    void pagesKeepTheWindowSize();
+    void windowsKeepTheirNaturalSize_data();
+    void windowsKeepTheirNaturalSize();
     void groupListIsOneWindow();
     void backToPredictionModeGivesAFreshWindow();
 };
@@ -147,23 +154,63 @@ void MainWindowTest::digitsOnlyFilter() {
     QFETCH(QString, box);
     Program program;
     program.start();
-    program.main()->show();
-    QLineEdit* edit = program.control<QComboBox>(box)->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("a1-2.x 3"));
-    QCOMPARE(edit->text(), QStringLiteral("123"));
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(edit->text(), QStringLiteral("12"));
-    QTest::keyClick(edit, Qt::Key_Left);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QCOMPARE(edit->text(), QStringLiteral("1"));
+    MainWindow* main = program.main();
+    main->show();
+    auto* combo = program.control<QComboBox>(box);
+    clickOn(combo);
+    QCOMPARE(QApplication::focusWidget(), combo);
+    press(main, Qt::Key_A, Qt::ControlModifier);
+    type(main, QStringLiteral("a1-2.x 3"));
+    QCOMPARE(combo->currentText(), QStringLiteral("123"));
+    press(main, Qt::Key_Backspace);
+    QCOMPARE(combo->currentText(), QStringLiteral("12"));
+    press(main, Qt::Key_Left);
+    press(main, Qt::Key_Delete);
+    QCOMPARE(combo->currentText(), QStringLiteral("1"));
     // Shortcuts are not typing: select all and type over it.
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, QStringLiteral("9"));
-    QCOMPARE(edit->text(), QStringLiteral("9"));
+    press(main, Qt::Key_A, Qt::ControlModifier);
+    type(main, QStringLiteral("9"));
+    QCOMPARE(combo->currentText(), QStringLiteral("9"));
     // Pasted text is not filtered.
-    edit->insert(QStringLiteral("x"));
-    QCOMPARE(edit->text(), QStringLiteral("9x"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    press(main, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(combo->currentText(), QStringLiteral("9x"));
+}
+
+void MainWindowTest::enterPressesGo_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    for (const char* name :
+         {"Txkai", "Txday", "Cmbno", "Cmbkutisuu", "Cmbkeizoku", "CmbABC", "CmbRimit"}) {
+        QTest::addRow("Enter in %s", name) << QString::fromLatin1(name) << int(Qt::Key_Return);
+    }
+    QTest::newRow("keypad Enter") << "CmbRimit" << int(Qt::Key_Enter);
+}
+
+void MainWindowTest::enterPressesGo() {
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    Program program;
+    program.start();
+    program.main()->show();
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    clickOn(program.control(box));
+    press(program.main(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
+    QVERIFY(program.prompter.shown.isEmpty());
+}
+
+void MainWindowTest::tabStops() {
+    Program program;
+    program.start();
+    program.main()->show();
+    clickOn(program.control(QStringLiteral("Txkai")));
+    // The read-only boxes, the comment among them, are no stops; disabled buttons neither.
+    QCOMPARE(kuji6::test::tabStops(program.main()),
+             (QStringList{"Txday", "OpCose(0)", "Cmbno", "Cmbkutisuu", "Cmbkeizoku", "CmbABC",
+                          "CmbRimit", "ComGO", "Txkai"}));
 }
 
 void MainWindowTest::goShowsTheLines() {
@@ -214,6 +261,80 @@ void MainWindowTest::linesOfPageTwoStayHidden() {
     QVERIFY(!program.control(QStringLiteral("ComNext"))->isEnabled());
 }
 
+void MainWindowTest::pagesKeepTheWindowSize() {
+    Program program;
+    program.start();
+    MainWindow* main = program.main();
+    main->show();
+    clickOn(program.control(QStringLiteral("Lb2")));
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    for (int run = 0; run < 2; ++run) {
+        program.random.pushFiller(1);
+        program.random.pushNumbers({1, 2, 3, 4, 5, 6});
+    }
+    program.pressGo();
+    QCoreApplication::processEvents();
+    const QSize natural = main->size();
+    main->activateWindow();  // from the rule window, which the steady course shows
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    clickOn(program.control(QStringLiteral("ComNext")));
+    // Each page button hands the focus to the other: Space turns back and forth.
+    for (const char* focused : {"ComPrv", "ComNext"}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focused));
+        QCoreApplication::processEvents();
+        QCOMPARE(main->size(), natural);
+        press(main, Qt::Key_Space);
+    }
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(),
+             QStringLiteral("2/2page"));
+    QCOMPARE(main->size(), natural);
+    // A run started on page 2 turns back to page 1 first.
+    program.pressGo();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.control<QLineEdit>(QStringLiteral("TxPage"))->text(),
+             QStringLiteral("1/2page"));
+    QCOMPARE(main->size(), natural);
+}
+
+void MainWindowTest::windowsKeepTheirNaturalSize_data() {
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main") << ""
+                          << "main";
+    QTest::newRow("rule settings") << "MnOp"
+                                   << "fmOp";
+    QTest::newRow("data update") << "Mndata"
+                                 << "fmUpdate";
+    QTest::newRow("group list") << "MnColor"
+                                << "fmColor";
+}
+
+// The controls have the sizes their contents need: a larger window would only spread them
+// apart, a smaller one would cut them.
+void MainWindowTest::windowsKeepTheirNaturalSize() {
+    QFETCH(QString, menuItem);
+    QFETCH(QString, window);
+    Program program;
+    program.start();
+    program.main()->show();
+    program.main()->selectCourse(2);
+    if (!menuItem.isEmpty()) {
+        program.menuItem(menuItem)->trigger();
+    }
+    QWidget* shown = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == window && top->isVisible()) {
+            shown = top;
+        }
+    }
+    QVERIFY(shown);
+    const QSize natural = shown->size();
+    for (const QSize change : {QSize(300, 200), QSize(-150, -100)}) {
+        shown->resize(natural + change);
+        QCOMPARE(shown->size(), natural);
+    }
+}
+
 void MainWindowTest::groupListIsOneWindow() {
     Program program;
     program.start();
@@ -229,6 +350,8 @@ void MainWindowTest::groupListIsOneWindow() {
              QStringLiteral("1, 8, 15, 22, 29, 36, 43"));
     QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label(6)"))->text(),
              QStringLiteral("7, 14, 21, 28, 35, 42"));
+    press(first, Qt::Key_Escape);
+    QTRY_VERIFY(!program.windows().groupList());
 }
 
 void MainWindowTest::backToPredictionModeGivesAFreshWindow() {

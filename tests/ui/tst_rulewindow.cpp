@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QtTest>
+#include <cmath>
 
 #include "programharness.h"
 #include "ui/systemcolors.h"
@@ -67,6 +68,10 @@ class RuleWindowTest : public QObject {
     void emptyPercentageKeepsTheWindowOpen();
     void cancelAndCloseBoxDiscard();
     void keyFilters();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void groupLettersAreReadable_data();
+    void groupLettersAreReadable();
     void groupTableIsTheGroupList();
     void threeExcludedGroupsRefuseTheRun();
     void unreadableOptionsFileOncePerRun();
@@ -225,14 +230,73 @@ void RuleWindowTest::cancelAndCloseBoxDiscard() {
 
 void RuleWindowTest::keyFilters() {
     RulesOpen program;
-    QLineEdit* percent = program.percent()->lineEdit();
-    percent->clear();
-    QTest::keyClicks(percent, QStringLiteral("1a2%"));
-    QCOMPARE(percent->text(), QStringLiteral("12"));
-    QLineEdit* direction = program.direction()->lineEdit();
-    QTest::keyClicks(direction, QStringLiteral("x1"));
-    QTest::keyClick(direction, Qt::Key_Backspace);
-    QCOMPARE(direction->text(), QStringLiteral("以上"));
+    RuleWindow* window = program.window();
+    clickOn(program.percent());
+    press(window, Qt::Key_A, Qt::ControlModifier);
+    type(window, QStringLiteral("1a2 %."));
+    QCOMPARE(program.percent()->currentText(), QStringLiteral("12"));
+    // The direction is only picked from the list: no key changes it in place.
+    clickOn(program.direction());
+    QCOMPARE(QApplication::focusWidget(), program.direction());
+    type(window, QStringLiteral("x1"));
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) {
+        press(window, key);
+    }
+    QCOMPARE(program.direction()->currentText(), QStringLiteral("以上"));
+    QVERIFY(program.window()->isVisible());
+}
+
+void RuleWindowTest::enterAndEscape_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Enter in the percentage") << "CmbDeme" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter on a method box") << "ChHo(1)" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Escape in the percentage") << "CmbDeme" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Escape on a method box") << "ChHo(1)" << int(Qt::Key_Escape) << false;
+}
+
+// Enter is 設定 and Escape is キャンセル, wherever the focus is.
+void RuleWindowTest::enterAndEscape() {
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(bool, saved);
+    RulesOpen program;
+    clickOn(program.rule(focused));
+    press(program.window(), Qt::Key(key),
+          key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTRY_VERIFY(!program.window());
+    QCOMPARE(program.optionsFile().isEmpty(), !saved);
+    QVERIFY(program.prompter.shown.isEmpty());
+}
+
+void RuleWindowTest::groupLettersAreReadable_data() {
+    QTest::addColumn<QString>("label");
+    const char* labels[] = {"Label4",  "Label3",  "Label2", "Label9",
+                            "Label10", "Label11", "Label12"};
+    for (int group = 0; group < 7; ++group) {
+        QTest::addRow("%c", 'A' + group) << QString::fromLatin1(labels[group]);
+    }
+}
+
+// Contrast by relative luminance, as the web's accessibility guidelines measure it: 4.5:1
+// is their least for text.
+void RuleWindowTest::groupLettersAreReadable() {
+    QFETCH(QString, label);
+    RulesOpen program;
+    const QPalette palette = program.rule(label)->palette();
+    const auto luminance = [](const QColor& color) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+               0.0722 * linear(color.blueF());
+    };
+    const double text = luminance(palette.color(QPalette::WindowText));
+    const double background = luminance(palette.color(QPalette::Window));
+    const double contrast =
+        (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05);
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
 }
 
 void RuleWindowTest::groupTableIsTheGroupList() {

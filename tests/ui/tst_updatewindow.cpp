@@ -45,6 +45,10 @@ struct UpdateOpen : ProgramHarness {
         emit source->activated(index);
     }
     void pressGo() const { QTest::mouseClick(part(QStringLiteral("ComGo")), Qt::LeftButton); }
+    void typeInto(QWidget* box, const QString& text) const {
+        clickOn(box);
+        type(window(), text);
+    }
     void updateFrom(const QString& file) const {
         path()->setText(QStringLiteral("x"));  // typing enables 更新, also for an empty path
         path()->setText(file);
@@ -68,6 +72,8 @@ class UpdateWindowTest : public QObject {
     void networkModeControls();
     void pickingAFile();
     void updateFromAFile();
+    void enterAndEscape_data();
+    void enterAndEscape();
     void cancelAtTheConfirmation();
     void fileFailures_data();
     void fileFailures();
@@ -95,12 +101,22 @@ void UpdateWindowTest::opensInFileMode() {
 
 void UpdateWindowTest::fileModeControls() {
     UpdateOpen program;
-    QTest::keyClicks(program.path(), QStringLiteral("x"));
+    program.typeInto(program.path(), QStringLiteral("x"));
     QVERIFY(program.goEnabled());
-    QTest::keyClick(program.path(), Qt::Key_Backspace);
+    press(program.window(), Qt::Key_Backspace);
     QVERIFY(program.goEnabled());
-    QTest::keyClicks(program.part<QLineEdit>(QStringLiteral("Txkai")), QStringLiteral("9"));
+    program.typeInto(program.part(QStringLiteral("Txkai")), QStringLiteral("9"));
     QCOMPARE(program.part<QLineEdit>(QStringLiteral("Txkai"))->text(), QStringLiteral("2037"));
+    // The source is only picked from the list: no key changes it in place.
+    clickOn(program.path());
+    press(program.window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), program.part(QStringLiteral("CmbSel")));
+    type(program.window(), QStringLiteral("n"));
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End}) {
+        press(program.window(), key);
+    }
+    QCOMPARE(program.part<QComboBox>(QStringLiteral("CmbSel"))->currentText(),
+             QStringLiteral("ファイル"));
 }
 
 void UpdateWindowTest::networkModeControls() {
@@ -112,7 +128,7 @@ void UpdateWindowTest::networkModeControls() {
              QStringLiteral("http://mirror.example.net/download/update.txt"));
     QVERIFY(program.goEnabled());
     QVERIFY(!program.part(QStringLiteral("ComSansyo"))->isEnabled());
-    QTest::keyClicks(program.path(), QStringLiteral("abc"));
+    program.typeInto(program.path(), QStringLiteral("abc"));
     QCOMPARE(program.path()->text(),
              QStringLiteral("http://mirror.example.net/download/update.txt"));
     program.chooseSource(1);
@@ -122,7 +138,7 @@ void UpdateWindowTest::networkModeControls() {
 
 void UpdateWindowTest::pickingAFile() {
     UpdateOpen program;
-    QTest::keyClicks(program.path(), QStringLiteral("typed"));
+    program.typeInto(program.path(), QStringLiteral("typed"));
     program.prompter.fileAnswers.push_back(QString());
     QTest::mouseClick(program.part(QStringLiteral("ComSansyo")), Qt::LeftButton);
     QCOMPARE(program.path()->text(), QString());
@@ -155,6 +171,27 @@ void UpdateWindowTest::updateFromAFile() {
     QCOMPARE(program.control<QComboBox>(QStringLiteral("Cmbno"))->count(), favourites.size());
     QCOMPARE(program.control<QComboBox>(QStringLiteral("Cmbno"))->itemText(0), favourites[0]);
     QCOMPARE(program.state.updateKai, qint16{2040});
+}
+
+void UpdateWindowTest::enterAndEscape_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("Enter is 更新")
+        << int(Qt::Key_Return) << QStringList{kConfirm, "データが更新されました"};
+    QTest::newRow("Escape is キャンセル") << int(Qt::Key_Escape) << QStringList{};
+}
+
+void UpdateWindowTest::enterAndEscape() {
+    QFETCH(int, key);
+    QFETCH(QStringList, messages);
+    UpdateOpen program;
+    program.dir.write(QStringLiteral("u.txt"), update2040());
+    program.typeInto(program.path(), program.dir.path(QStringLiteral("u.txt")));
+    press(program.window(), Qt::Key(key));
+    QCOMPARE(program.prompter.texts(), messages);
+    QTRY_VERIFY(!program.window());
+    QVERIFY(program.main()->isVisible());
+    QCOMPARE(program.dataUntouched(), messages.isEmpty());
 }
 
 void UpdateWindowTest::cancelAtTheConfirmation() {
