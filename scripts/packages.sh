@@ -5,6 +5,7 @@ build_packages=(
   cmake ninja-build g++ pkg-config file
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libqt6svg6
   fonts-noto-cjk
+  python3  # the tests' misbehaving HTTP server
   dpkg-dev appstream desktop-file-utils
 )
 

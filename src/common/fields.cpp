@@ -110,7 +110,7 @@ bool FieldReader::more() {
 
 // The same for a byte that belongs to the current field, which may not grow past its limit.
 bool FieldReader::moreInField() {
-    if (pos_ - fieldStart_ >= kMaxFieldBytes) {
+    if (pos_ - fieldStart_ > kMaxFieldBytes) {
         throw RuntimeFault(FaultKind::FileUnreadable,
                            QStringLiteral("a field longer than %1 bytes").arg(kMaxFieldBytes),
                            source_, QStringLiteral("長すぎる項目があります"));
