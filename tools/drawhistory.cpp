@@ -1,14 +1,17 @@
 #include "drawhistory.h"
 
 #include <QDate>
-#include <QFile>
 #include <QList>
+
+#include "common/systemfile.h"
 
 namespace kuji6::tools {
 
 namespace {
 
 constexpr int kColumns = 9;
+// Some 400 000 draws, a few thousand years of them: anything larger is not a history.
+constexpr qint64 kLargestHistory = 16 * 1024 * 1024;
 
 [[noreturn]] void refuse(const QString& where, const QString& what) {
     throw ToolError((where + QStringLiteral(": ") + what).toStdString());
@@ -78,11 +81,13 @@ std::vector<Draw> parseDrawHistory(const QByteArray& csv, const QString& sourceN
 }
 
 std::vector<Draw> readDrawHistory(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(path, file.errorString());
+    QByteArray csv;
+    try {
+        csv = readRegularFile(path, kLargestHistory);
+    } catch (const RuntimeFault& fault) {
+        refuse(path, fault.detail());
     }
-    return parseDrawHistory(file.readAll(), path);
+    return parseDrawHistory(csv, path);
 }
 
 }  // namespace kuji6::tools

@@ -83,15 +83,12 @@ void writeDataFiles(const DataTables& tables, const QString& folder) {
     const QDir dir(folder);
     const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
     const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
-    for (const auto& [name, bytes] : {std::pair{QStringLiteral("deme.ini"), deme},
-                                      std::pair{QStringLiteral("rensa.ini"), rensa}}) {
-        try {
-            saveBytes(bytes, dir.filePath(name));
-        } catch (const RuntimeFault& fault) {
-            throw ToolError(QStringLiteral("cannot write %1: %2")
-                                .arg(fault.file(), fault.detail())
-                                .toStdString());
-        }
+    try {
+        saveFilesTogether({{dir.filePath(QStringLiteral("deme.ini")), deme},
+                           {dir.filePath(QStringLiteral("rensa.ini")), rensa}});
+    } catch (const RuntimeFault& fault) {
+        throw ToolError(
+            QStringLiteral("cannot write %1: %2").arg(fault.file(), fault.detail()).toStdString());
     }
 }
 

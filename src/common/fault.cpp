@@ -1,5 +1,9 @@
 #include "common/fault.h"
 
+#include <QDir>
+#include <cerrno>
+#include <cstring>
+
 namespace kuji6 {
 
 namespace {
@@ -28,16 +32,58 @@ const char* englishName(FaultKind kind) {
     return "runtime fault";
 }
 
+// What the user is told for the system's errors that a save or a read meets in practice;
+// empty for the others, which keep their kind's text.
+QString systemReason(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("ディスクの空き容量が足りません");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("アクセスする権限がありません");
+        case EROFS:
+            return QStringLiteral("読み取り専用のディスクです");
+        case EIO:
+            return QStringLiteral("ディスクの読み書きでエラーが起きました");
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("フォルダーが見つかりません");
+        case ELOOP:
+            return QStringLiteral("シンボリックリンクが循環しています");
+        case ENAMETOOLONG:
+            return QStringLiteral("ファイル名が長すぎます");
+        case EISDIR:
+            return QStringLiteral("同じ名前のフォルダーがあります");
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
-RuntimeFault::RuntimeFault(FaultKind kind, const QString& detail, const QString& file)
+RuntimeFault::RuntimeFault(FaultKind kind, const QString& detail, const QString& file,
+                           const QString& reason)
     : std::runtime_error(std::string(englishName(kind)) + (detail.isEmpty() ? "" : ": ") +
                          detail.toStdString()),
       kind_(kind),
       detail_(detail),
-      file_(file) {}
+      file_(file),
+      reason_(reason) {}
+
+RuntimeFault RuntimeFault::fromSystemError(FaultKind kind, int error, const QString& file) {
+    const QString detail = QString::fromLocal8Bit(std::strerror(error));
+    QString reason = systemReason(error);
+    if (reason.isEmpty()) {
+        reason = RuntimeFault(kind).reason() + QStringLiteral("（%1）").arg(detail);
+    }
+    return RuntimeFault(kind, detail, file, reason);
+}
 
 QString RuntimeFault::reason() const {
+    if (!reason_.isEmpty()) {
+        return reason_;
+    }
     switch (kind_) {
         case FaultKind::Overflow:
             return QStringLiteral("値が範囲を超えています");
@@ -59,6 +105,11 @@ QString RuntimeFault::reason() const {
             return QStringLiteral("通信できませんでした");
     }
     return {};
+}
+
+QString fileFaultMessage(const QString& headline, const RuntimeFault& fault) {
+    return QStringLiteral("%1\n\nファイル: %2\n理由: %3")
+        .arg(headline, QDir::toNativeSeparators(fault.file()), fault.reason());
 }
 
 }  // namespace kuji6

@@ -20,7 +20,13 @@ enum class FaultKind {
 
 class RuntimeFault : public std::runtime_error {
   public:
-    explicit RuntimeFault(FaultKind kind, const QString& detail = {}, const QString& file = {});
+    // `reason`, when given, says in the user's words what went wrong instead of the kind's
+    // general text.
+    explicit RuntimeFault(FaultKind kind, const QString& detail = {}, const QString& file = {},
+                          const QString& reason = {});
+
+    // A file operation the system refused with the error number `error` (errno).
+    static RuntimeFault fromSystemError(FaultKind kind, int error, const QString& file);
 
     FaultKind kind() const { return kind_; }
     const QString& detail() const { return detail_; }
@@ -34,6 +40,10 @@ class RuntimeFault : public std::runtime_error {
     FaultKind kind_;
     QString detail_;
     QString file_;
+    QString reason_;
 };
+
+// A message about a file that could not be used: `headline`, then the file and the reason.
+QString fileFaultMessage(const QString& headline, const RuntimeFault& fault);
 
 }  // namespace kuji6

@@ -1,16 +1,11 @@
 #include "common/fields.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <memory>
-#include <optional>
-#include <vector>
-
 namespace kuji6 {
 
 namespace {
+
+// Read from a file in pieces of this size, so that a file of any size costs no more memory.
+constexpr qint64 kReadPiece = 16 * 1024;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -20,13 +15,6 @@ bool isLineEnd(char c) {
 }
 bool endsField(char c) {
     return c == ',' || isLineEnd(c);
-}
-
-QByteArrayView trimmedBlanks(QByteArrayView field) {
-    while (!field.isEmpty() && isBlank(field.back())) {
-        field.chop(1);
-    }
-    return field;
 }
 
 // Parses [sign] digits; false for anything else. An empty field is 0.
@@ -54,50 +42,14 @@ bool parseInteger(QByteArrayView field, qint64& value) {
     return true;
 }
 
-BeforeReplaceHook& beforeReplaceHook() {
-    static BeforeReplaceHook hook;
-    return hook;
-}
-
-void beforeReplace(const QString& path) {
-    if (beforeReplaceHook()) {
-        beforeReplaceHook()(path);
-    }
-}
-
-// Gives files back their old bytes, or removes them where there were none.
-void putBack(const std::vector<std::pair<QString, std::optional<QByteArray>>>& replaced) {
-    for (const auto& [path, oldBytes] : replaced) {
-        if (oldBytes) {
-            saveBytes(*oldBytes, path);
-        } else {
-            QFile::remove(path);
-        }
-    }
-}
-
 }  // namespace
 
-void setBeforeReplaceHook(BeforeReplaceHook hook) {
-    beforeReplaceHook() = std::move(hook);
-}
-
 FieldReader::FieldReader(QByteArray bytes, NonNumeric nonNumeric)
-    : bytes_(std::move(bytes)), nonNumeric_(nonNumeric), decoder_("CP932") {}
+    : buffer_(std::move(bytes)), nonNumeric_(nonNumeric), decoder_("CP932") {}
 
 FieldReader FieldReader::fromFile(const QString& path, NonNumeric nonNumeric) {
-    QFile file(path);
-    if (!file.exists()) {
-        // Only a missing file in an existing folder is "not found"; a missing folder or an
-        // empty name cannot be opened at all.
-        const bool folderExists = !path.isEmpty() && QFileInfo(path).dir().exists();
-        throw RuntimeFault(folderExists ? FaultKind::FileNotFound : FaultKind::FileUnreadable, {},
-                           path);
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw RuntimeFault(FaultKind::FileUnreadable, file.errorString(), path);
-    }
-    FieldReader reader(file.readAll(), nonNumeric);
+    FieldReader reader(QByteArray(), nonNumeric);
+    reader.file_ = openRegularFile(path);
     reader.source_ = path;
     return reader;
 }
@@ -137,57 +89,100 @@ void FieldReader::fail(FaultKind kind, QByteArrayView field) const {
     throw RuntimeFault(kind, QString::fromLatin1(field), source_);
 }
 
-// Fields are views into the file's bytes: reading one copies nothing.
+// Fields are views into the bytes read: reading one copies nothing. A view lasts until the
+// next field is read.
 QByteArrayView FieldReader::nextField() {
-    if (atEnd()) {
+    fieldStart_ = pos_;
+    if (!more()) {
         fail(FaultKind::PastEndOfFile, {});
     }
     skipBlanks();
-    if (!atEnd() && at(pos_) == '"') {
+    if (moreInField() && at(pos_) == '"') {
         return quotedField();
     }
     return plainField();
 }
 
+// Whether there is a byte at pos_, reading on in the file when the bytes at hand are used up.
+bool FieldReader::more() {
+    return pos_ < buffer_.size() || readMore();
+}
+
+// The same for a byte that belongs to the current field, which may not grow past its limit.
+bool FieldReader::moreInField() {
+    if (pos_ - fieldStart_ > kMaxFieldBytes) {
+        throw RuntimeFault(FaultKind::FileUnreadable,
+                           QStringLiteral("a field longer than %1 bytes").arg(kMaxFieldBytes),
+                           source_, QStringLiteral("長すぎる項目があります"));
+    }
+    return more();
+}
+
+bool FieldReader::readMore() {
+    if (!file_.isOpen()) {
+        return false;
+    }
+    // The fields before the current one have been passed on: only the current one is kept.
+    buffer_.remove(0, fieldStart_);
+    pos_ -= fieldStart_;
+    fieldStart_ = 0;
+    const QByteArray piece = readSome(file_, kReadPiece, source_);
+    if (piece.isEmpty()) {
+        file_.close();
+        return false;
+    }
+    buffer_.append(piece);
+    return true;
+}
+
 void FieldReader::skipBlanks() {
-    while (!atEnd() && isBlank(at(pos_))) {
+    while (moreInField() && isBlank(at(pos_))) {
         ++pos_;
     }
 }
 
 void FieldReader::skipSeparator() {
-    if (atEnd()) {
+    if (!more()) {
         return;
     }
     const char c = at(pos_++);
-    if (c == '\r' && !atEnd() && at(pos_) == '\n') {
+    if (c == '\r' && more() && at(pos_) == '\n') {
         ++pos_;
     }
+}
+
+// The field's bytes, once its separator has been passed: positions are counted from the
+// field's start, as reading on may move the bytes.
+QByteArrayView FieldReader::finishField(qsizetype start, qsizetype length) {
+    skipSeparator();
+    return QByteArrayView(buffer_).sliced(fieldStart_ + start, length);
 }
 
 QByteArrayView FieldReader::quotedField() {
-    const qsizetype start = pos_ + 1;
-    qsizetype close = bytes_.indexOf('"', start);
-    if (close < 0) {
-        close = bytes_.size();
-    }
-    const QByteArrayView field = QByteArrayView(bytes_).sliced(start, close - start);
-    pos_ = close < bytes_.size() ? close + 1 : close;
-    while (!atEnd() && !endsField(at(pos_))) {
+    const qsizetype start = ++pos_ - fieldStart_;
+    while (moreInField() && at(pos_) != '"') {
         ++pos_;
     }
-    skipSeparator();
-    return field;
+    const qsizetype length = pos_ - fieldStart_ - start;
+    if (more()) {
+        ++pos_;  // the closing quote
+    }
+    while (moreInField() && !endsField(at(pos_))) {
+        ++pos_;
+    }
+    return finishField(start, length);
 }
 
 QByteArrayView FieldReader::plainField() {
-    const qsizetype start = pos_;
-    while (!atEnd() && !endsField(at(pos_))) {
+    const qsizetype start = pos_ - fieldStart_;
+    while (moreInField() && !endsField(at(pos_))) {
         ++pos_;
     }
-    const QByteArrayView field = trimmedBlanks(QByteArrayView(bytes_).sliced(start, pos_ - start));
-    skipSeparator();
-    return field;
+    qsizetype end = pos_ - fieldStart_;
+    while (end > start && isBlank(at(fieldStart_ + end - 1))) {
+        --end;
+    }
+    return finishField(start, end - start);
 }
 
 FieldWriter::FieldWriter() : encoder_("CP932") {}
@@ -217,54 +212,6 @@ FieldWriter& FieldWriter::endLine() {
     bytes_.append("\r\n");
     lineStarted_ = false;
     return *this;
-}
-
-void saveBytes(const QByteArray& bytes, const QString& path) {
-    // A file that already holds these bytes is left as it is: writing it again would cost a
-    // sync to disk for nothing, and data/rens.ini is written at every start and many runs.
-    if (QFile existing(path); existing.size() == bytes.size() &&
-                              existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) {
-        return;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
-    }
-    beforeReplace(path);  // a failure here leaves the old file as it was
-    if (!file.commit()) {
-        throw RuntimeFault(FaultKind::FileUnwritable, file.errorString(), path);
-    }
-}
-
-void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
-    // Everything is written to temporary files first; only then are the old files replaced,
-    // and should a replacement still fail, the ones already replaced are put back.
-    std::vector<std::unique_ptr<QSaveFile>> pending;
-    for (const auto& [path, bytes] : files) {
-        auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size()) {
-            throw RuntimeFault(FaultKind::FileUnwritable, file->errorString(), path);
-        }
-        pending.push_back(std::move(file));
-    }
-    std::vector<std::pair<QString, std::optional<QByteArray>>> replaced;
-    for (const std::unique_ptr<QSaveFile>& file : pending) {
-        std::optional<QByteArray> oldBytes;
-        if (QFile old(file->fileName()); old.open(QIODevice::ReadOnly)) {
-            oldBytes = old.readAll();
-        }
-        try {
-            beforeReplace(file->fileName());
-        } catch (const RuntimeFault&) {
-            putBack(replaced);
-            throw;
-        }
-        if (!file->commit()) {
-            putBack(replaced);
-            throw RuntimeFault(FaultKind::FileUnwritable, file->errorString(), file->fileName());
-        }
-        replaced.emplace_back(file->fileName(), oldBytes);
-    }
 }
 
 }  // namespace kuji6

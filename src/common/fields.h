@@ -2,29 +2,15 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <functional>
-#include <utility>
 
 #include "common/fault.h"
+#include "common/safefile.h"
+#include "common/systemfile.h"
 
 namespace kuji6 {
-
-// Replaces the file at `path` with `bytes` all at once: a failure leaves any old file as it
-// was and raises FileUnwritable. A file that holds these bytes already is not touched.
-void saveBytes(const QByteArray& bytes, const QString& path);
-
-// Replaces several files as one: either all of them get their new bytes, or, when any of
-// them cannot be written, all keep their old ones (FileUnwritable).
-void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files);
-
-// A seam for tests: called with a file's path once its new bytes are written and before
-// they replace the old file. An error it raises fails the save at that very point.
-using BeforeReplaceHook = std::function<void(const QString& path)>;
-void setBeforeReplaceHook(BeforeReplaceHook hook);
 
 // What a number field that holds something other than a number reads as.
 enum class NonNumeric {
@@ -39,21 +25,23 @@ enum class NonNumeric {
 // double quote runs to the next double quote (a comma inside belongs to the field); whatever
 // follows the closing quote up to the next separator is dropped. Text is code page 932.
 // Reading a field when the data has run out is a PastEndOfFile error; data after the last
-// field a caller reads is never looked at.
+// field a caller reads is never looked at. A field (its blanks and quotes included) longer
+// than kMaxFieldBytes, far more than any of the program's files holds, is refused as
+// FileUnreadable: whatever the file, the reader holds little more than one field at a time.
 class FieldReader {
   public:
+    static constexpr qsizetype kMaxFieldBytes = 4096;
+
     explicit FieldReader(QByteArray bytes, NonNumeric nonNumeric = NonNumeric::Fault);
 
-    // The whole file at `path`; FileNotFound or FileUnreadable when it cannot be read.
+    // The regular file at `path`, read on as the fields are taken (see openRegularFile);
+    // FileNotFound or FileUnreadable when it cannot be read.
     static FieldReader fromFile(const QString& path, NonNumeric nonNumeric = NonNumeric::Fault);
 
     QString text();
     quint8 byte();
     qint16 int16();
     qint32 int32();
-
-    // True when no further field can be read.
-    bool atEnd() const { return pos_ >= bytes_.size(); }
 
   private:
     QByteArrayView nextField();
@@ -62,12 +50,18 @@ class FieldReader {
     void skipSeparator();
     QByteArrayView quotedField();
     QByteArrayView plainField();
-    char at(qsizetype index) const { return bytes_.at(index); }
+    QByteArrayView finishField(qsizetype start, qsizetype length);
+    bool more();
+    bool moreInField();
+    bool readMore();
+    char at(qsizetype index) const { return buffer_.at(index); }
 
     [[noreturn]] void fail(FaultKind kind, QByteArrayView field) const;
 
-    QByteArray bytes_;
-    qsizetype pos_ = 0;
+    QByteArray buffer_;         // the bytes read and not yet passed, from the current field on
+    qsizetype pos_ = 0;         // the next byte to look at
+    qsizetype fieldStart_ = 0;  // where the current field began
+    FileDescriptor file_;       // closed once read to its end, or for bytes given at once
     NonNumeric nonNumeric_;
     QString source_;  // the file the fields come from, for error reports
     QStringDecoder decoder_;

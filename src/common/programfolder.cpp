@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#include "common/safefile.h"
+#include "common/systemfile.h"
 
 namespace kuji6 {
 
@@ -17,6 +19,10 @@ bool canWriteIn(const QString& folder) {
     return probe.open();
 }
 
+// The largest file the default data folder holds is its draw history.
+constexpr qint64 kLargestDefaultFile = 16 * 1024 * 1024;
+
+// A file that cannot be copied is left out: the program then says which one it misses.
 void copyMissingFiles(const QString& from, const QString& to) {
     QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -24,8 +30,10 @@ void copyMissingFiles(const QString& from, const QString& to) {
         const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
         if (!QFileInfo::exists(target)) {
             QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-            QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+            try {
+                saveBytes(readRegularFile(source, kLargestDefaultFile), target);
+            } catch (const RuntimeFault&) {
+            }
         }
     }
 }
@@ -56,14 +64,21 @@ QString ProgramFolder::optionsFile() const {
 ProgramFolder locateProgramFolder(const QString& executableFolder, const QString& defaultData,
                                   const QString& userFolder) {
     const ProgramFolder own(executableFolder);
-    if (QFileInfo(own.dataFolder()).isDir() && canWriteIn(own.path()) &&
-        canWriteIn(own.dataFolder())) {
+    const bool ownData = QFileInfo(own.dataFolder()).isDir();
+    if (ownData && canWriteIn(own.path()) && canWriteIn(own.dataFolder())) {
         return own;
     }
+    // A copy that brings its own data but cannot be written to (a read-only medium, a folder
+    // of another user) starts from its own data, not from an installed one it does not have.
     const ProgramFolder user(userFolder);
     QDir().mkpath(user.dataFolder());
-    copyMissingFiles(defaultData, user.dataFolder());
+    copyMissingFiles(ownData ? own.dataFolder() : defaultData, user.dataFolder());
     return user;
+}
+
+void recoverInterruptedSaves(const ProgramFolder& folder) {
+    recoverFolder(folder.dataFolder());
+    recoverFolder(folder.path());
 }
 
 }  // namespace kuji6

@@ -23,11 +23,15 @@ class ProgramFolder {
 };
 
 // Finds the program folder. A program run from a folder of its own that holds `data` and
-// can be written to (a build tree, a portable copy) uses that folder. Otherwise, as when it
-// is installed for all users, it uses `userFolder`, where any file missing from its data
-// folder is copied from `defaultData`, the data installed with the program; files already
-// there are never replaced.
+// can be written to (a build tree, a portable copy) uses that folder. Otherwise it uses
+// `userFolder`, where any file missing from its data folder is copied from the executable's
+// own `data` when there is one (a read-only portable copy), else from `defaultData`, the
+// data installed with the program; files already there are never replaced.
 ProgramFolder locateProgramFolder(const QString& executableFolder, const QString& defaultData,
                                   const QString& userFolder);
+
+// What the program does first at every start: the saves a crash interrupted in the program
+// folder and its data folder are finished or undone (see recoverFolder).
+void recoverInterruptedSaves(const ProgramFolder& folder);
 
 }  // namespace kuji6

@@ -9,6 +9,7 @@ Application::~Application() {
 }
 
 void Application::start() {
+    recoverInterruptedSaves(services_.folder);
     openMainWindow();
 }
 

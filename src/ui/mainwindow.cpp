@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,11 +25,12 @@ namespace kuji6 {
 namespace {
 
 QString startupFailureText(const RuntimeFault& fault) {
-    return QStringLiteral(
-               "データファイルを読み込めませんでした。\n\n"
-               "ファイル: %1\n理由: %2\n\n"
-               "「コレは！という数字」の候補なしで続けます。")
-        .arg(QDir::toNativeSeparators(fault.file()), fault.reason());
+    // Start-up reads the chain data and writes the chain list.
+    const QString headline = fault.kind() == FaultKind::FileUnwritable
+                                 ? QStringLiteral("データファイルを書き込めませんでした。")
+                                 : QStringLiteral("データファイルを読み込めませんでした。");
+    return fileFaultMessage(headline, fault) +
+           QStringLiteral("\n\n「コレは！という数字」の候補なしで続けます。");
 }
 
 }  // namespace

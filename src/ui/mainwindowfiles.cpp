@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,15 +9,6 @@
 #include "ui/windowregistry.h"
 
 namespace kuji6 {
-
-namespace {
-
-QString saveFailureText(const QString& path, const RuntimeFault& fault) {
-    return QStringLiteral("予想ファイルを保存できませんでした。\n\nファイル: %1\n理由: %2")
-        .arg(QDir::toNativeSeparators(path), fault.reason());
-}
-
-}  // namespace
 
 void MainWindow::savePrediction() {
     windows_.ruleWindow();
@@ -30,7 +20,9 @@ void MainWindow::savePrediction() {
     try {
         savePredictionFile(*path, windows_.current(), fileContents());
     } catch (const RuntimeFault& fault) {
-        services_.prompter.warn(kProgramTitle, saveFailureText(*path, fault));
+        services_.prompter.warn(
+            kProgramTitle,
+            fileFaultMessage(QStringLiteral("予想ファイルを保存できませんでした。"), fault));
         return;
     }
     showRuleWindowFor(selectedCourse());

@@ -342,8 +342,13 @@ void RuleWindow::confirm() {
             prompter_.warn(kAttentionTitle, QStringLiteral("条件は100%以内でお願いしますよ。"));
         }
         saveOptionsFile(optionsPath_, settings());
-    } catch (const RuntimeFault&) {
-        prompter_.warn(kAttentionTitle, QStringLiteral("入力条件にエラーがあります。"));
+    } catch (const RuntimeFault& fault) {
+        if (fault.kind() == FaultKind::FileUnwritable) {
+            prompter_.warn(kProgramTitle,
+                           fileFaultMessage(QStringLiteral("設定を保存できませんでした。"), fault));
+        } else {
+            prompter_.warn(kAttentionTitle, QStringLiteral("入力条件にエラーがあります。"));
+        }
         return;
     }
     emit unloadRequested();

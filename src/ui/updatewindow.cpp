@@ -184,7 +184,9 @@ void UpdateWindow::runUpdate() {
             windows_.unloadProgressWindow();
             return;
         }
-        writeDataFiles(services_.state, services_.folder, progress);
+        if (!rewriteDataFiles(progress)) {
+            return;
+        }
         progress.setCaption(QStringLiteral("終了しました"), false);
         services_.prompter.inform(kTitle, QStringLiteral("データが更新されました"));
         finish();
@@ -202,12 +204,22 @@ bool UpdateWindow::download(ProgressWindow& progress) {
         return false;
     }
     progress.setCaption(QStringLiteral("通信中・・・・・"), false);
+    QByteArray body;
     try {
-        // Replaced whole, so that no tail of an older, longer download can survive.
-        saveBytes(fetchUrl(updateUrl()), services_.folder.updateFile());
+        body = fetchUrl(updateUrl());
     } catch (const RuntimeFault&) {
         services_.prompter.warn(
             kTitle, QStringLiteral("ネットワークエラーです。接続の確認をしてください。"));
+        windows_.unloadProgressWindow();
+        return false;
+    }
+    try {
+        // Replaced whole, so that no tail of an older, longer download can survive.
+        saveBytes(body, services_.folder.updateFile());
+    } catch (const RuntimeFault& fault) {
+        services_.prompter.warn(
+            kTitle,
+            fileFaultMessage(QStringLiteral("更新ファイルを保存できませんでした。"), fault));
         windows_.unloadProgressWindow();
         return false;
     }
@@ -222,6 +234,21 @@ bool UpdateWindow::readUpdate(ProgressWindow& progress) {
         services_.prompter.warn(kTitle, kNotAnUpdateFile);
     }
     return services_.state.readCount >= kCompleteRead;
+}
+
+bool UpdateWindow::rewriteDataFiles(ProgressWindow& progress) {
+    try {
+        writeDataFiles(services_.state, services_.folder, progress);
+    } catch (const RuntimeFault& fault) {
+        // Not the update file's fault: the user is told which data file could not be written,
+        // and why.
+        services_.prompter.warn(
+            kTitle,
+            fileFaultMessage(QStringLiteral("データファイルを書き込めませんでした。"), fault));
+        windows_.unloadProgressWindow();
+        return false;
+    }
+    return true;
 }
 
 void UpdateWindow::fileFailure(const RuntimeFault* fault) {

@@ -41,6 +41,7 @@ class UpdateWindow final : public QWidget {
     void runUpdate();
     bool download(ProgressWindow& progress);
     bool readUpdate(ProgressWindow& progress);
+    bool rewriteDataFiles(ProgressWindow& progress);
     void fileFailure(const RuntimeFault* fault);
     void finish();
 

@@ -7,14 +7,17 @@
 namespace kuji6 {
 
 struct FetchLimits {
-    std::chrono::milliseconds timeout{30000};
+    std::chrono::milliseconds timeout{30000};  // for the whole fetch
     qint64 maxBytes = 1024 * 1024;
 };
 
-// Fetches `url` over HTTP and returns the response body as it came, whatever the status:
-// an error page is data like any other. No connection, a name that does not resolve, a
-// transfer that takes longer than the time-out or a body above the size cap is a
-// NetworkFailure. The caller's thread waits, and no user input reaches any window meanwhile.
+// Fetches `url` over HTTP and returns the whole response body, whatever the status: an
+// error page is data like any other. Anything short of the server's whole answer is a
+// NetworkFailure: no connection, a name that does not resolve, a body cut short or reset, a
+// length other than the one announced, too many redirects or a redirect other than to http
+// or https (never from https to http), a fetch not done within the time limit (redirects
+// included) or a body above the size cap. The caller's thread waits, and no user input
+// reaches any window meanwhile.
 QByteArray fetchUrl(const QUrl& url, const FetchLimits& limits = {});
 
 // Where update files are fetched from: the build's default, or KUJI6_UPDATE_URL when set

@@ -36,7 +36,8 @@ void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress&
 void readUpdateFields(PredictionState& state, FieldReader& in, UpdateProgress& progress);
 
 // Writes the shared tables to data/deme.ini and data/rensa.ini. writeCount counts the
-// records and drives the write bar. Both files are replaced together or not at all.
+// records and drives the write bar. Both files are replaced together or not at all, even
+// across a crash (see saveFilesTogether).
 void writeDataFiles(PredictionState& state, const ProgramFolder& folder, UpdateProgress& progress);
 
 }  // namespace kuji6

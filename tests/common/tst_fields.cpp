@@ -15,6 +15,8 @@ QString kindName(FaultKind kind) {
             return QStringLiteral("TypeMismatch");
         case FaultKind::PastEndOfFile:
             return QStringLiteral("PastEndOfFile");
+        case FaultKind::FileUnreadable:
+            return QStringLiteral("FileUnreadable");
         default:
             return QStringLiteral("other");
     }
@@ -22,8 +24,7 @@ QString kindName(FaultKind kind) {
 
 // Reads one field per letter of `ops` (t text, b byte, s int16, l int32) and returns what
 // each read gave; a failed read gives "!" and the kind of error, and ends the list.
-QStringList readAll(const QByteArray& input, const QString& ops, NonNumeric nonNumeric) {
-    FieldReader reader(input, nonNumeric);
+QStringList readAll(FieldReader reader, const QString& ops) {
     QStringList results;
     for (QChar op : ops) {
         try {
@@ -49,6 +50,10 @@ QStringList readAll(const QByteArray& input, const QString& ops, NonNumeric nonN
     return results;
 }
 
+QStringList readAll(const QByteArray& input, const QString& ops, NonNumeric nonNumeric) {
+    return readAll(FieldReader(input, nonNumeric), ops);
+}
+
 }  // namespace
 
 class FieldsTest : public QObject {
@@ -59,6 +64,7 @@ class FieldsTest : public QObject {
     void nonNumericAsZero();
     void writerLayoutAndCodePage();
     void readsBackWhatItWrites();
+    void readsAFileInPieces();
     void saveFailureNamesTheFile();
     void missingFileIsNotFound();
 };
@@ -106,6 +112,14 @@ void FieldsTest::reader_data() {
     QTest::newRow("empty file") << QByteArray() << "t" << QStringList{"!PastEndOfFile"};
     QTest::newRow("anything after the last field ignored")
         << QByteArray("1,2,\"broken") << "bb" << QStringList{"1", "2"};
+    const QString longest(FieldReader::kMaxFieldBytes, u'a');
+    QTest::newRow("a field of the longest length")
+        << QByteArray(longest.toLatin1() + ",1") << "tb" << QStringList{longest, "1"};
+    QTest::newRow("a field one byte longer")
+        << QByteArray(longest.toLatin1() + "a,1") << "tb" << QStringList{"!FileUnreadable"};
+    QTest::newRow("blanks count to a field's length")
+        << QByteArray(QByteArray(FieldReader::kMaxFieldBytes, ' ') + "1") << "b"
+        << QStringList{"!FileUnreadable"};
     QTest::newRow("code page 932 text")
         << QByteArray("\"\x88\xc8\x89\xba\"") << "t" << QStringList{"以下"};
 }
@@ -139,6 +153,27 @@ void FieldsTest::readsBackWhatItWrites() {
     QCOMPARE(in.text(), QStringLiteral("kuji6ぽむりん"));
     QCOMPARE(in.text(), QStringLiteral("以上"));
     QCOMPARE(in.int16(), qint16{32767});
+}
+
+// Read from a file, the fields come as from the same bytes at once, also where a field
+// spans two of the pieces the file is read in.
+void FieldsTest::readsAFileInPieces() {
+    QByteArray bytes;
+    QString ops;
+    for (int i = 0; bytes.size() < 100 * 1024; ++i) {
+        bytes += i % 7 == 0 ? QByteArray("  \"a,") + QByteArray(i % 50, 'q') + "\"junk,"
+                            : QByteArray::number(i % 256) + (i % 3 ? "," : "\r\n");
+        ops += i % 7 == 0 ? u't' : u'b';
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fields.ini"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const QStringList expected = readAll(bytes, ops, NonNumeric::Fault);
+    QCOMPARE(expected.size(), ops.size());
+    QCOMPARE(readAll(FieldReader::fromFile(path), ops), expected);
 }
 
 void FieldsTest::saveFailureNamesTheFile() {

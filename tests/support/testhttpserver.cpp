@@ -23,9 +23,6 @@ void TestHttpServer::answer(QTcpSocket* socket) {
     }
     socket->readAll();
     ++requests;
-    if (hang) {
-        return;
-    }
     socket->write("HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n");
     socket->write("Content-Type: text/plain\r\nConnection: close\r\n");
     socket->write("Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n");

@@ -7,7 +7,7 @@
 namespace kuji6::test {
 
 // An HTTP server on 127.0.0.1 in the test's own thread: it answers every request with the
-// configured status and body, or, when told to hang, never answers at all.
+// configured status and body.
 class TestHttpServer : public QObject {
     Q_OBJECT
   public:
@@ -17,7 +17,6 @@ class TestHttpServer : public QObject {
 
     QByteArray body;
     int status = 200;
-    bool hang = false;
     int requests = 0;
 
   private:

@@ -1,6 +1,11 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 #include "commands.h"
 #include "common/fields.h"
@@ -71,6 +76,8 @@ class MakeDataTest : public QObject {
     void badHistoryIsRefused_data();
     void badHistoryIsRefused();
     void chainCountAbove255IsRefused();
+    void specialHistoryFiles_data();
+    void specialHistoryFiles();
     void usage();
 };
 
@@ -152,6 +159,48 @@ void MakeDataTest::chainCountAbove255IsRefused() {
         folder.makeData(manyDraws(257, "1,2,3,4,5,6"), {"--window", "256"});
     QCOMPARE(windowed.exitCode, 0);
     QCOMPARE(chainCount(folder.read(QStringLiteral("out/rensa.ini")), 1, 1), 255);
+}
+
+void MakeDataTest::specialHistoryFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "FIFO"
+                          << "not a regular file";
+    QTest::newRow("/dev/zero") << "/dev/zero"
+                               << "not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "not a regular file";
+    QTest::newRow("symbolic link loop") << "loop" << QString::fromLocal8Bit(std::strerror(ELOOP));
+    QTest::newRow("gigabytes") << "gigabytes"
+                               << "larger than";
+}
+
+// Refused at once, without waiting for a writer or reading gigabytes into memory.
+void MakeDataTest::specialHistoryFiles() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    Folder folder;
+    const QString path = folder.path(QStringLiteral("history.csv"));
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QStringLiteral("FIFO")) {
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (kind == QStringLiteral("/dev/zero")) {
+        QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+    } else if (kind == QStringLiteral("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == QStringLiteral("loop")) {
+        QCOMPARE(::symlink(name.constData(), name.constData()), 0);
+    } else {
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{4} << 30));
+    }
+    const tools::CommandResult result =
+        runCommand({"make-data", "--history", path, "--out", folder.path("out")});
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.output,
+             QStringLiteral("kuji6-data: %1: ").arg(path) + reason +
+                 (reason == QStringLiteral("larger than") ? QStringLiteral(" 16777216 bytes\n")
+                                                          : QStringLiteral("\n")));
 }
 
 void MakeDataTest::usage() {

@@ -1,13 +1,15 @@
-// The user's files when the disk says no between writing the new bytes and putting them in
-// place: the old files stay byte for byte, and the user is told.
+// Every save of the program on a disk that says no: a full file system, a folder that cannot
+// be written, a disk whose sync or rename fails. The old files stay byte for byte, no
+// temporary file is left, and the user is told which file could not be written and why.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QtTest>
 
-#include "common/fields.h"
 #include "programharness.h"
 #include "readonlyfolder.h"
+#include "systemfaults.h"
+#include "testhttpserver.h"
 #include "ui/mainwindow.h"
 #include "ui/windowregistry.h"
 
@@ -16,39 +18,94 @@ using namespace kuji6::test;
 
 namespace {
 
-const QString kCorrupt = QStringLiteral(
-    "このファイルはkuji6ぽむりんUpdateファイルではないか、又はデータが壊れています。");
-const QString kInputError = QStringLiteral("入力条件にエラーがあります。");
+const QString kConfirm = QStringLiteral(
+    "2040回までのデータを更新します。以前のデータは上書きされますが、よろしいですか？");
+const QString kFull = QStringLiteral("ディスクの空き容量が足りません");
+const QString kRefused = QStringLiteral("アクセスする権限がありません");
+const QString kDiskError = QStringLiteral("ディスクの読み書きでエラーが起きました");
 const QByteArray kOldOptions =
     "\"kuji6\x82\xdb\x82\xde\x82\xe8\x82\xf1\",0,0,0,0,\"\",0,0,0,0\r\n0,0,0,0,0,0,0\r\n";
+const QByteArray kOldChainList = "1,2,3,4,5,6,7,8,9,10\r\n";
 
-// Makes every replacement of a file whose name ends in `name` fail.
-struct FailingReplacement {
-    explicit FailingReplacement(const QString& name) {
-        setBeforeReplaceHook([name](const QString& path) {
-            if (path.endsWith(name)) {
-                throw RuntimeFault(FaultKind::FileUnwritable, QStringLiteral("injected"), path);
-            }
-        });
-    }
-    ~FailingReplacement() { setBeforeReplaceHook({}); }
-};
+QByteArray update2040() {
+    return shippedData(QStringLiteral("history/update.txt"))
+        .replace("\"pomrinupdate\",2037,", "\"pomrinupdate\",2040,");
+}
 
-// A table row's way of making the save of `name` fail: its folder read-only, or an error
-// between writing the new bytes and putting them in place.
-struct BrokenSave {
-    BrokenSave(bool readOnly, const QString& folderPath, const QString& name) {
-        if (readOnly) {
-            folder.emplace(folderPath);
+// A table row's fault, in place while it lives, for the files under `folder`.
+struct DiskFault {
+    DiskFault(const QString& kind, const QString& folder) {
+        if (kind == QStringLiteral("full")) {
+            full.emplace(folder);
+        } else if (kind == QStringLiteral("read-only")) {
+            readOnly.emplace(folder);
         } else {
-            failing.emplace(name);
+            shim.emplace(folder);
+            if (kind == QStringLiteral("sync")) {
+                shim->failSync("EIO");
+            } else {
+                // The second data file's rename: the record of the pair is renamed first.
+                shim->failRename(3, "EIO");
+            }
         }
     }
-    // False when the machine cannot make the folder read-only.
-    bool ok() const { return !folder || folder->ok(); }
+    bool ok() const { return !readOnly || readOnly->ok(); }
 
-    std::optional<ReadOnlyFolder> folder;
-    std::optional<FailingReplacement> failing;
+    std::optional<FullDisk> full;
+    std::optional<ReadOnlyFolder> readOnly;
+    std::optional<SystemFaults> shim;
+};
+
+// The program over a program folder with the old files of every save in it.
+struct Saving : ProgramHarness {
+    Saving() {
+        dir.write(QStringLiteral("option.ini"), kOldOptions);
+        dir.write(QStringLiteral("old.txt"), "old prediction");
+        dir.write(QStringLiteral("data/rens.ini"), kOldChainList);
+        dir.write(QStringLiteral("data/update.txt"), "old download");
+        dir.write(QStringLiteral("u.txt"), update2040());
+    }
+    // Every file of the folder with its bytes.
+    QStringList snapshot() const {
+        QStringList files;
+        for (const QString& name : filesUnder(dir.path(QStringLiteral(".")))) {
+            files << name + QStringLiteral(": ") + QString::fromLatin1(dir.read(name).toHex());
+        }
+        return files;
+    }
+    void press(QWidget* window, const char* button) const {
+        QTest::mouseClick(find(window, QLatin1String(button)), Qt::LeftButton);
+    }
+
+    void updateData() {
+        menuItem(QStringLiteral("Mndata"))->trigger();
+        UpdateWindow* update = windows().existingUpdateWindow();
+        find<QLineEdit>(update, QStringLiteral("TxFilename"))
+            ->setText(dir.path(QStringLiteral("u.txt")));
+        press(update, "ComGo");
+    }
+    void confirmRules() {
+        main()->selectCourse(1);
+        menuItem(QStringLiteral("MnOp"))->trigger();
+        RuleWindow* rules = windows().existingRuleWindow();
+        QTest::mouseClick(find<QCheckBox>(rules, QStringLiteral("ChHo(1)")), Qt::LeftButton);
+        press(rules, "ComOk");
+    }
+    void savePrediction() {
+        menuItem(QStringLiteral("MnSave"))->setEnabled(true);
+        prompter.fileAnswers.push_back(dir.path(QStringLiteral("old.txt")));
+        menuItem(QStringLiteral("MnSave"))->trigger();
+    }
+    void download(const TestHttpServer& server) {
+        const UpdateUrlOverride mirror(server.url());
+        menuItem(QStringLiteral("Mndata"))->trigger();
+        auto* source = find<QComboBox>(windows().existingUpdateWindow(), QStringLiteral("CmbSel"));
+        source->setCurrentIndex(0);
+        emit source->activated(0);
+        press(windows().existingUpdateWindow(), "ComGo");
+    }
+
+    QStringList before;
 };
 
 }  // namespace
@@ -56,83 +113,139 @@ struct BrokenSave {
 class SaveFaultsTest : public QObject {
     Q_OBJECT
   private slots:
-    void dataRewriteFailsBetweenTheTwoFiles();
-    void optionsFile_data();
-    void optionsFile();
-    void predictionFile_data();
-    void predictionFile();
+    void initTestCase();
+    void saves_data();
+    void saves();
 };
 
-void SaveFaultsTest::dataRewriteFailsBetweenTheTwoFiles() {
-    ProgramHarness program;
-    program.start();
-    const QByteArray oldDeme = program.dir.read(QStringLiteral("data/deme.ini"));
-    const QByteArray oldRensa = program.dir.read(QStringLiteral("data/rensa.ini"));
-    program.dir.write(QStringLiteral("u.txt"), shippedData(QStringLiteral("history/update.txt"))
-                                                   .replace(",2037,", ",2040,")
-                                                   .replace("\r\n14,1\r\n", "\r\n99,7\r\n"));
-    program.menuItem(QStringLiteral("Mndata"))->trigger();
-    UpdateWindow* update = program.windows().existingUpdateWindow();
-    // deme.ini is replaced first; rensa.ini then fails, and deme.ini must come back.
-    FailingReplacement failing(QStringLiteral("rensa.ini"));
-    ProgramHarness::find<QLineEdit>(update, QStringLiteral("TxFilename"))
-        ->setText(program.dir.path(QStringLiteral("u.txt")));
-    QTest::mouseClick(ProgramHarness::find(update, QStringLiteral("ComGo")), Qt::LeftButton);
-    QCOMPARE(program.prompter.texts().last(), kCorrupt);
-    QCOMPARE(program.dir.read(QStringLiteral("data/deme.ini")), oldDeme);
-    QCOMPARE(program.dir.read(QStringLiteral("data/rensa.ini")), oldRensa);
-    QVERIFY(program.windows().existingUpdateWindow());
+void SaveFaultsTest::initTestCase() {
+    QVERIFY2(SystemFaults::shimLoaded(), "run through CTest, which preloads the fault shim");
 }
 
-void SaveFaultsTest::optionsFile_data() {
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("failure before replacing") << false;
+void SaveFaultsTest::saves_data() {
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("faultFolder");   // where the fault is
+    QTest::addColumn<QString>("file");          // the file the message names
+    QTest::addColumn<QStringList>("messages");  // before the one naming the file
+    QTest::addColumn<QString>("headline");
+    QTest::addColumn<QString>("reason");
+
+    const QString dataRewrite = QStringLiteral("データファイルを書き込めませんでした。");
+    const QString options = QStringLiteral("設定を保存できませんでした。");
+    const QString prediction = QStringLiteral("予想ファイルを保存できませんでした。");
+    const QString download = QStringLiteral("更新ファイルを保存できませんでした。");
+    const QStringList confirm{kConfirm};
+    const QStringList connected{QStringLiteral("インターネットに接続していますか？")};
+    QTest::newRow("data update, full disk") << "update"
+                                            << "full"
+                                            << "."
+                                            << "data/deme.ini" << confirm << dataRewrite << kFull;
+    QTest::newRow("data update, read-only folder")
+        << "update"
+        << "read-only"
+        << "data"
+        << "data/deme.ini" << confirm << dataRewrite << kRefused;
+    QTest::newRow("data update, second rename fails")
+        << "update"
+        << "rename"
+        << "data"
+        << "data/rensa.ini" << confirm << dataRewrite << kDiskError;
+    QTest::newRow("data update, sync fails")
+        << "update"
+        << "sync"
+        << "data"
+        << "data/deme.ini" << confirm << dataRewrite << kDiskError;
+    QTest::newRow("設定, full disk") << "options"
+                                     << "full"
+                                     << "."
+                                     << "option.ini" << QStringList() << options << kFull;
+    QTest::newRow("設定, read-only folder") << "options"
+                                            << "read-only"
+                                            << "."
+                                            << "option.ini" << QStringList() << options << kRefused;
+    QTest::newRow("設定, sync fails") << "options"
+                                      << "sync"
+                                      << "."
+                                      << "option.ini" << QStringList() << options << kDiskError;
+    QTest::newRow("prediction, full disk") << "prediction"
+                                           << "full"
+                                           << "."
+                                           << "old.txt" << QStringList() << prediction << kFull;
+    QTest::newRow("prediction, read-only folder")
+        << "prediction"
+        << "read-only"
+        << "."
+        << "old.txt" << QStringList() << prediction << kRefused;
+    QTest::newRow("prediction, sync fails")
+        << "prediction"
+        << "sync"
+        << "."
+        << "old.txt" << QStringList() << prediction << kDiskError;
+    QTest::newRow("chain list at start-up, full disk")
+        << "start-up"
+        << "full"
+        << "."
+        << "data/rens.ini" << QStringList()
+        << QStringLiteral("データファイルを書き込めませんでした。") << kFull;
+    QTest::newRow("download, full disk") << "download"
+                                         << "full"
+                                         << "."
+                                         << "data/update.txt" << connected << download << kFull;
+    QTest::newRow("download, read-only folder")
+        << "download"
+        << "read-only"
+        << "data"
+        << "data/update.txt" << connected << download << kRefused;
 }
 
-void SaveFaultsTest::optionsFile() {
-    QFETCH(bool, readOnly);
-    ProgramHarness program;
-    program.dir.write(QStringLiteral("option.ini"), kOldOptions);
-    program.start();
-    program.main()->selectCourse(1);
-    program.menuItem(QStringLiteral("MnOp"))->trigger();
-    RuleWindow* rules = program.windows().existingRuleWindow();
-    QTest::mouseClick(ProgramHarness::find<QCheckBox>(rules, QStringLiteral("ChHo(1)")),
-                      Qt::LeftButton);
-    const BrokenSave broken(readOnly, program.dir.path(QStringLiteral(".")),
-                            QStringLiteral("option.ini"));
+void SaveFaultsTest::saves() {
+    QFETCH(QString, save);
+    QFETCH(QString, fault);
+    QFETCH(QString, faultFolder);
+    QFETCH(QString, file);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, headline);
+    QFETCH(QString, reason);
+    Saving program;
+    TestHttpServer server;
+    server.body = update2040();
+    const bool atStart = save == QStringLiteral("start-up");
+    if (!atStart) {
+        program.start();
+    }
+    const DiskFault broken(fault, program.dir.path(faultFolder));
     if (!broken.ok()) {
         QSKIP("this machine cannot make a folder read-only");
     }
-    QTest::mouseClick(ProgramHarness::find(rules, QStringLiteral("ComOk")), Qt::LeftButton);
-    QCOMPARE(program.prompter.texts(), QStringList{kInputError});
-    QCOMPARE(program.dir.read(QStringLiteral("option.ini")), kOldOptions);
-    QVERIFY(program.windows().existingRuleWindow());
-}
-
-void SaveFaultsTest::predictionFile_data() {
-    optionsFile_data();
-}
-
-void SaveFaultsTest::predictionFile() {
-    QFETCH(bool, readOnly);
-    ProgramHarness program;
-    program.dir.write(QStringLiteral("old.txt"), "old prediction");
-    program.start();
-    program.menuItem(QStringLiteral("MnSave"))->setEnabled(true);
-    const BrokenSave broken(readOnly, program.dir.path(QStringLiteral(".")),
-                            QStringLiteral("old.txt"));
-    if (!broken.ok()) {
-        QSKIP("this machine cannot make a folder read-only");
+    program.before = program.snapshot();
+    if (atStart) {
+        program.start();
+    } else if (save == QStringLiteral("update")) {
+        program.updateData();
+    } else if (save == QStringLiteral("options")) {
+        program.confirmRules();
+    } else if (save == QStringLiteral("prediction")) {
+        program.savePrediction();
+    } else {
+        program.download(server);
     }
-    const QString path = program.dir.path(QStringLiteral("old.txt"));
-    program.prompter.fileAnswers.push_back(path);
-    program.menuItem(QStringLiteral("MnSave"))->trigger();
-    QCOMPARE(program.prompter.shown.size(), 1);
-    QCOMPARE(program.prompter.shown[0].icon, MessageIcon::Warning);
-    QVERIFY(program.prompter.shown[0].text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(program.dir.read(QStringLiteral("old.txt")), QByteArray("old prediction"));
+
+    QString expected = fileFaultMessage(
+        headline, RuntimeFault(FaultKind::FileUnwritable, {}, program.dir.path(file), reason));
+    if (atStart) {
+        expected += QStringLiteral("\n\n「コレは！という数字」の候補なしで続けます。");
+    }
+    QCOMPARE(program.prompter.texts(), messages << expected);
+    QCOMPARE(program.prompter.shown.last().icon, MessageIcon::Warning);
+    QCOMPARE(program.snapshot(), program.before);
+    // The window of a failed save stays open for another try.
+    if (save == QStringLiteral("options")) {
+        QVERIFY(program.windows().existingRuleWindow());
+    } else if (save == QStringLiteral("update") || save == QStringLiteral("download")) {
+        QVERIFY(program.windows().existingUpdateWindow());
+        QVERIFY(!program.windows().existingProgressWindow());
+    }
 }
 
 QTEST_MAIN(SaveFaultsTest)

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QtTest>
 
+#include "hostileserver.h"
 #include "programharness.h"
 #include "readonlyfolder.h"
 #include "testhttpserver.h"
@@ -79,7 +80,8 @@ class UpdateWindowTest : public QObject {
     void fileFailures();
     void readOnlyDataFolder();
     void networkNotConnected();
-    void networkFailure();
+    void networkFailures_data();
+    void networkFailures();
     void updateFromTheNetwork();
 };
 
@@ -251,7 +253,14 @@ void UpdateWindowTest::readOnlyDataFolder() {
         QSKIP("this machine cannot make a folder read-only");
     }
     program.updateFrom(program.dir.path(QStringLiteral("u.txt")));
-    QCOMPARE(program.prompter.texts(), (QStringList{kConfirm, kCorrupt}));
+    // Not the update file's fault: the message names the data file and the reason.
+    QCOMPARE(
+        program.prompter.texts(),
+        (QStringList{kConfirm, fileFaultMessage(
+                                   QStringLiteral("データファイルを書き込めませんでした。"),
+                                   RuntimeFault(FaultKind::FileUnwritable, {},
+                                                program.dir.folder().demeFile(),
+                                                QStringLiteral("アクセスする権限がありません")))}));
     QVERIFY(program.window());
     QVERIFY(program.dataUntouched());
 }
@@ -272,16 +281,41 @@ void UpdateWindowTest::networkNotConnected() {
     QVERIFY(program.window() && !program.windows().existingProgressWindow());
 }
 
-void UpdateWindowTest::networkFailure() {
-    const UpdateUrlOverride mirror(refusedUrl());
+void UpdateWindowTest::networkFailures_data() {
+    QTest::addColumn<QString>("path");  // on the hostile server; "" for a refused connection
+    QTest::newRow("connection refused") << "";
+    // The real time limit, once: the fetch ends after 30 seconds however the bytes trickle.
+    QTest::newRow("one byte a second") << "/dribble";
+    QTest::newRow("fewer bytes than announced") << "/short";
+    QTest::newRow("reset part-way") << "/reset";
+    QTest::newRow("redirect loop") << "/loop";
+    QTest::newRow("endless body") << "/endless";
+}
+
+void UpdateWindowTest::networkFailures() {
+    QFETCH(QString, path);
+    QTemporaryDir bodies;
+    const QString body = bodies.filePath(QStringLiteral("update.txt"));
+    QFile bodyFile(body);
+    QVERIFY(bodyFile.open(QIODevice::WriteOnly));
+    bodyFile.write(update2040());
+    bodyFile.close();
+    const HostileServer server(body);
+    QVERIFY2(server.ok(), "python3 could not start the hostile server");
+    const UpdateUrlOverride mirror(path.isEmpty() ? refusedUrl() : server.url(path));
     UpdateOpen program;
+    program.dir.write(QStringLiteral("data/update.txt"), "old download");
     program.chooseSource(0);
+    QElapsedTimer clock;
+    clock.start();
     program.pressGo();
+    QVERIFY2(clock.elapsed() < 35000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(program.prompter.texts(),
              (QStringList{"インターネットに接続していますか？",
                           "ネットワークエラーです。接続の確認をしてください。"}));
     QCOMPARE(program.prompter.shown[1].icon, MessageIcon::Warning);
     QVERIFY(program.window() && !program.windows().existingProgressWindow());
+    QCOMPARE(program.dir.read(QStringLiteral("data/update.txt")), QByteArray("old download"));
     QVERIFY(program.dataUntouched());
 }
 
