@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What both benchmark programs start from: the shipped data and the rule settings measured.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuji6-bench: the cost of the engine, the file readers and writers, in one run.
 //
 // Every course reports `draws` (the numbers a run counts in randomCount), `random` (every

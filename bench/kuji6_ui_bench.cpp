@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuji6-ui-bench: the program as a user meets it, without a screen.
 //
 //   kuji6-ui-bench startup   prints the wall-clock time (ns since the epoch) at which the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts here: the Debian packages the project builds with, and the one way
 # they are installed when missing.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kuji6-data: builds the data files of Kuji6ぽむりん from a draw history.
 
 #include <QCoreApplication>

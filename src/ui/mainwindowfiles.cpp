@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the prediction shown in the main window, and opening a saved one for viewing.
 
 #include <QAction>

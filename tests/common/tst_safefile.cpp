@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way every file is saved, on disks that fail as real ones do.
 
 #include <sys/stat.h>

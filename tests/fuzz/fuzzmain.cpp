@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A libFuzzer program for one reader, chosen when it is built (KUJI6_FUZZ_TARGET).
 
 #include <cstddef>

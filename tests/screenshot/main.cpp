@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the program on the shipped data, fills in a prediction, presses GO! and saves a
 // picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS].
 // With "update" for COURSE it pictures the data update window and a progress window, with

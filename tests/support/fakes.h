@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Stand-ins for the program's seams: a prompter that answers from a queue and records what

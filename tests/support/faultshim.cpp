@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into a program (LD_PRELOAD), this makes the system calls that save files fail the
 // way a failing disk makes them fail, for files under one folder only. It does nothing until
 // KUJI6_FAULT_DIR names that folder; the other variables say what goes wrong there:

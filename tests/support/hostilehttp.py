@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An HTTP server on 127.0.0.1 that misbehaves the ways a real network can.
 
 Usage: hostilehttp.py [BODY_FILE]

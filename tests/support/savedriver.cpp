@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A process for the crash tests to kill while it saves, with the program's own routines:
 //
 //   kuji6-save-driver update FOLDER FILE...  reads each update file in turn into the tables

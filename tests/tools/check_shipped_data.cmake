@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the data files and the update file from the shipped history and compares them byte for byte with
 # the shipped ones.
 file(REMOVE_RECURSE ${WORK})

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves cut short by a crash: a real process saving with the program's own routines is killed
 // (SIGKILL, as a crash or a power cut ends it) at each rename and at random moments; the next
 // start of the program then finds data files that belong together and no temporary file.

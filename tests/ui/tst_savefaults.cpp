@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every save of the program on a disk that says no: a full file system, a folder that cannot
 // be written, a disk whose sync or rename fails. The old files stay byte for byte, no
 // temporary file is left, and the user is told which file could not be written and why.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever stands where the program reads a file: a FIFO, a device, a folder, a symbolic link
 // loop, a file of gigabytes. The program never hangs, never aborts, stays within a little
 // memory, and answers with the message it gives for any file it cannot use.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program as a person meets it.
 
 Starts the real kuji6 on a virtual X screen (Xvfb) under a window manager (openbox), types
