@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 #include "engine/state.h"
 
 namespace kuji6 {

@@ -6,7 +6,7 @@
 #include "common/prompter.h"
 #include "engine/random.h"
 #include "engine/rundisplay.h"
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 #include "engine/state.h"
 #include "rules/liverules.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 #include "rules/liverules.h"
 #include "rules/rulerecord.h"
 

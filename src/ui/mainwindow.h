@@ -7,7 +7,7 @@
 #include <array>
 
 #include "engine/rundisplay.h"
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 #include "sheets/predictionfile.h"
 #include "ui/appservices.h"
 #include "ui/mainmenu.h"

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "common/version.h"
+#include "engine/pageturns.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"

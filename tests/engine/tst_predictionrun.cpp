@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "engine/pageturns.h"
 #include "engine/predictionrun.h"
 #include "runfixture.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/runcontext.h"
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 #include "engine/state.h"
 #include "fakes.h"
 #include "programfolderfixture.h"

@@ -53,6 +53,7 @@ class MainWindowTest : public QObject {
     void tabStops();
     void goShowsTheLines();
     void goReportsErrors();
+    void luckGoBuildsNoWidget();
     void linesOfPageTwoStayHidden();
     void pagesKeepTheWindowSize();
     void windowsKeepTheirNaturalSize_data();
@@ -245,6 +246,19 @@ void MainWindowTest::goReportsErrors() {
     QCOMPARE(program.control<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(),
              QStringLiteral("エラーが発生しました"));
     QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
+}
+
+// The luck course uses no rules: its GO builds nothing, not even a hidden window.
+void MainWindowTest::luckGoBuildsNoWidget() {
+    Program program;
+    program.start();
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    const qsizetype widgets = QApplication::allWidgets().size();
+    program.pressGo();
+    QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
 }
 
 void MainWindowTest::linesOfPageTwoStayHidden() {
