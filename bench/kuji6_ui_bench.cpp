@@ -61,7 +61,7 @@ class ShownWatcher : public QObject {
 };
 
 void pressGo(MainWindow* main, int clicks, bool luck) {
-    main->selectCourse(luck ? 0 : 1);
+    main->selectCourse(luck ? Course::Luck : Course::Steady);
     main->findChild<QComboBox*>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
     auto* go = main->findChild<QPushButton*>(QStringLiteral("ComGO"));
     for (int i = 0; i < clicks; ++i) {

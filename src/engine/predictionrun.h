@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "common/clock.h"
+#include "common/course.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -16,7 +17,7 @@ struct RunInputs {
     QString combinations;      // CmbABC
     QString units;             // Cmbkutisuu: units per combination
     QString consecutiveDraws;  // Cmbkeizoku
-    int courseIndex = 0;       // the selected OpCose: 0 luck, 1 steady, 2 wide-range
+    Course course = Course::Luck;
 };
 
 // What GO does: checks the inputs, prepares the pages and the busy display, runs the chosen

@@ -47,7 +47,7 @@ MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* 
     connectMenu();
     sheet_.setObserver(this);
     pagesChanged();
-    selectCourse(0);
+    selectCourse(Course::Luck);
     loadStartupData();
 }
 
@@ -74,23 +74,24 @@ void MainWindow::fillFavouriteList() {
     cmbno_->setCurrentIndex(-1);
 }
 
-void MainWindow::selectCourse(int index) {
-    opCose_[static_cast<std::size_t>(index)]->setChecked(true);
-    const bool steady = index == 1;
+void MainWindow::selectCourse(Course course) {
+    opCose_[static_cast<std::size_t>(courseIndex(course))]->setChecked(true);
+    const bool steady = course == Course::Steady;
     cmbABC_->setEnabled(!steady);
     setBoxBackground(cmbABC_, steady ? SystemColor::ButtonFace : SystemColor::WindowBackground);
     setTextColor(lbcmb2_->label(), steady ? SystemColor::GrayText : SystemColor::ButtonText);
-    command2_->setEnabled(index != 0);
-    menu_.rules->setEnabled(index != 0);
+    // The luck course uses no rules.
+    command2_->setEnabled(course != Course::Luck);
+    menu_.rules->setEnabled(course != Course::Luck);
 }
 
-int MainWindow::selectedCourse() const {
+Course MainWindow::selectedCourse() const {
     for (std::size_t k = 0; k < opCose_.size(); ++k) {
         if (opCose_[k]->isChecked()) {
-            return static_cast<int>(k);
+            return courseAt(static_cast<int>(k));
         }
     }
-    return 2;
+    return Course::Wide;
 }
 
 void MainWindow::startPrediction() {

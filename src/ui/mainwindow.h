@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "common/course.h"
 #include "engine/rundisplay.h"
 #include "sheets/sheet.h"
 #include "sheets/predictionfile.h"
@@ -36,10 +37,9 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
 
     const Sheet& sheet() const { return sheet_; }
 
-    // Selects the course with index 0 (luck), 1 (steady) or 2 (wide-range) and switches the
-    // controls that depend on it.
-    void selectCourse(int index);
-    int selectedCourse() const;
+    // Selects `course` and switches the controls that depend on it.
+    void selectCourse(Course course);
+    Course selectedCourse() const;
 
   signals:
     void backToPredictionMode();
@@ -88,7 +88,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     PredictionFileContents fileContents() const;
     void showFileContents(const PredictionFileContents& contents);
     // The luck course uses no rules: its prediction is shown without the rule window.
-    void showRuleWindowFor(int course);
+    void showRuleWindowFor(Course course);
 
     AppServices& services_;
     WindowRegistry& windows_;

@@ -127,8 +127,8 @@ QWidget* MainWindow::buildCourseFrame() {
         grid->addWidget(option, k, 0);
         grid->addWidget(caption, k, 1);
         opCose_[static_cast<std::size_t>(k)] = option;
-        connect(option, &QRadioButton::clicked, this, [this, k] { selectCourse(k); });
-        connect(caption, &ClickableLabel::clicked, this, [this, k] { selectCourse(k); });
+        connect(option, &QRadioButton::clicked, this, [this, k] { selectCourse(courseAt(k)); });
+        connect(caption, &ClickableLabel::clicked, this, [this, k] { selectCourse(courseAt(k)); });
     }
     grid->setColumnStretch(1, 1);
     return box;

@@ -13,7 +13,7 @@ namespace {
 
 RunInputs luckInputs(const QString& favourite = QStringLiteral("7")) {
     return {QStringLiteral("20000"), favourite,           QStringLiteral("1"),
-            QStringLiteral("1"),     QStringLiteral("1"), 0};
+            QStringLiteral("1"),     QStringLiteral("1"), Course::Luck};
 }
 
 // Starts a run whose single warm-up draw (the clock stands at second 0) is followed by the
@@ -233,7 +233,7 @@ void PredictionRunTest::prices() {
     QFETCH(QString, draws);
     QFETCH(QString, price);
     const RunInputs inputs{
-        QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, course};
+        QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, courseAt(course)};
     QCOMPARE(formatPrice(purchasePrice(inputs)), price);
 }
 

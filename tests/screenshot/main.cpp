@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         });
         return app.exec();
     }
-    main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
+    main->selectCourse(kuji6::courseAt(args.value(2, QStringLiteral("0")).toInt()));
     main->findChild<QComboBox*>(QStringLiteral("Cmbno"))
         ->setEditText(args.value(3, QStringLiteral("7")));
     main->findChild<QComboBox*>(QStringLiteral("CmbABC"))

@@ -133,7 +133,7 @@ void MainWindowTest::courseSwitch() {
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
 
     const bool steady = course == 1;
-    QCOMPARE(program.main()->selectedCourse(), course);
+    QCOMPARE(courseIndex(program.main()->selectedCourse()), course);
     QVERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(%1)").arg(course))->isChecked());
     auto* cmbABC = program.control<QComboBox>(QStringLiteral("CmbABC"));
     QCOMPARE(cmbABC->isEnabled(), !steady);
@@ -333,7 +333,7 @@ void MainWindowTest::windowsKeepTheirNaturalSize() {
     Program program;
     program.start();
     program.main()->show();
-    program.main()->selectCourse(2);
+    program.main()->selectCourse(Course::Wide);
     if (!menuItem.isEmpty()) {
         program.menuItem(menuItem)->trigger();
     }

@@ -87,7 +87,7 @@ struct Saving : ProgramHarness {
         press(update, "ComGo");
     }
     void confirmRules() {
-        main()->selectCourse(1);
+        main()->selectCourse(Course::Steady);
         menuItem(QStringLiteral("MnOp"))->trigger();
         RuleWindow* rules = windows().existingRuleWindow();
         QTest::mouseClick(find<QCheckBox>(rules, QStringLiteral("ChHo(1)")), Qt::LeftButton);
