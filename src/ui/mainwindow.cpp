@@ -99,7 +99,7 @@ void MainWindow::startPrediction() {
                            cmbABC_->currentText(),     cmbkutisuu_->currentText(),
                            cmbkeizoku_->currentText(), selectedCourse()};
     RunContext run{services_.state,    services_.random, sheet_,          *this,
-                   services_.prompter, windows_,         services_.folder};
+                   services_.prompter, windows_.rules(), services_.folder};
     startRun(run, services_.clock, inputs);
 }
 

@@ -13,14 +13,14 @@
 namespace kuji6 {
 
 void MainWindow::savePrediction() {
-    windows_.ruleWindow();
+    windows_.rules().load();
     const std::optional<QString> path =
         services_.prompter.saveFileName(proposedFileName(txkai_->text()), kPredictionFileFilter);
     if (!path) {
         return;
     }
     try {
-        savePredictionFile(*path, windows_.current(), fileContents());
+        savePredictionFile(*path, windows_.rules().current(), fileContents());
     } catch (const RuntimeFault& fault) {
         services_.prompter.warn(
             kProgramTitle,
@@ -32,7 +32,7 @@ void MainWindow::savePrediction() {
 
 void MainWindow::openPrediction() {
     menu_.save->setEnabled(false);
-    windows_.ruleWindow();
+    windows_.rules().load();
     const std::optional<QString> path = services_.prompter.openFileName(kPredictionFileFilter);
     if (!path) {
         return;
