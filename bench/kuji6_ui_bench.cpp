@@ -26,6 +26,7 @@
 #include "rules/rulerecord.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
+#include "update/httpfetch.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     QTemporaryDir dir;
     prepareFolder(dir.path());
-    Program running((ProgramFolder(dir.path())));
+    Program running(ProgramFolder(dir.path()), updateUrl());
     Application& program = running.application();
     ShownWatcher watcher;
     const bool startup = args.value(1) == QStringLiteral("startup");

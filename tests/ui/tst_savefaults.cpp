@@ -99,7 +99,7 @@ struct Saving : ProgramHarness {
         menuItem(QStringLiteral("MnSave"))->trigger();
     }
     void download(const TestHttpServer& server) {
-        const UpdateUrlOverride mirror(server.url());
+        updateUrl = server.url();
         menuItem(QStringLiteral("Mndata"))->trigger();
         auto* source = find<QComboBox>(windows().existingUpdateWindow(), QStringLiteral("CmbSel"));
         source->setCurrentIndex(0);
