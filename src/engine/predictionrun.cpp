@@ -3,7 +3,6 @@
 #include "engine/predictionrun.h"
 
 #include <QLocale>
-#include <exception>
 
 #include "common/numbers.h"
 #include "datafiles/demefile.h"
@@ -135,7 +134,8 @@ void showRunError(RunContext& run) {
 void startRun(RunContext& run, Clock& clock, const RunInputs& inputs) {
     try {
         runSteps(run, clock, inputs);
-    } catch (const std::exception&) {
+    } catch (const RuntimeFault&) {
+        // Only the run's own faults: a programming error must not pass for a wrong input.
         showRunError(run);
     }
 }

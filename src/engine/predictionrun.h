@@ -21,8 +21,8 @@ struct RunInputs {
 };
 
 // What GO does: checks the inputs, prepares the pages and the busy display, runs the chosen
-// course and reports the draws used and the price. Any runtime error anywhere in the run
-// ends it with one message and empty result lines.
+// course and reports the draws used and the price. Any runtime fault anywhere in the run
+// (RuntimeFault) ends it with one message and empty result lines.
 void startRun(RunContext& run, Clock& clock, const RunInputs& inputs);
 
 // The price in yen of what the inputs buy: 200 yen a line, and for the steady course 1400

@@ -41,7 +41,6 @@ MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* 
     : QMainWindow(parent), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kuji6ぽむりん"));
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     menu_ = buildMainMenu(this);
     connectMenu();
@@ -112,12 +111,11 @@ void MainWindow::connectMenu() {
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();
-        // Whichever way the update window goes, this window comes back where it was.
         placeBeforeUpdate_ = geometry().topLeft();
-        connect(windows_.existingUpdateWindow(), &UpdateWindow::unloadRequested, this,
-                &MainWindow::comeBack, Qt::UniqueConnection);
         hide();
     });
+    // Whichever way the update window goes, this window comes back where it was.
+    connect(&windows_, &WindowRegistry::updateWindowEnded, this, &MainWindow::comeBack);
 }
 
 void MainWindow::comeBack() {

@@ -35,8 +35,6 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     MainWindow(AppServices& services, WindowRegistry& windows, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Sheet& sheet() const { return sheet_; }
-
     // Selects `course` and switches the controls that depend on it.
     void selectCourse(Course course);
     Course selectedCourse() const;

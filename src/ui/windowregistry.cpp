@@ -74,8 +74,10 @@ void WindowRegistry::unloadRuleWindow() {
 void WindowRegistry::showUpdateWindow() {
     if (!updateWindow_) {
         updateWindow_ = new UpdateWindow(services_, *this);
-        connect(updateWindow_, &UpdateWindow::unloadRequested, this,
-                &WindowRegistry::unloadUpdateWindow);
+        connect(updateWindow_, &UpdateWindow::unloadRequested, this, [this] {
+            unloadUpdateWindow();
+            emit updateWindowEnded();
+        });
     }
     if (!updateWindow_->isVisible()) {
         // It takes the place of the main window, which hides while it is open.

@@ -49,6 +49,10 @@ class WindowRegistry final : public QObject {
     // What closing the main window does: no secondary window survives it.
     void unloadAll();
 
+  signals:
+    // The update window went by its own キャンセル, its close box or the end of an update.
+    void updateWindowEnded();
+
   private:
     void showRuleView();
 

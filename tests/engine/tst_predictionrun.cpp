@@ -27,6 +27,14 @@ void start(RunFixture& run, const RunInputs& inputs, std::initializer_list<int> 
 
 const QString kErrorText = QStringLiteral("入力条件にエラーがあります。");
 
+// A rule record that fails as a programming error would.
+class BrokenRules final : public LiveRules {
+  public:
+    RuleSettings current() override { throw std::logic_error("broken"); }
+    void show() override {}
+    void unload() override {}
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(kuji6::RunInputs)
@@ -42,6 +50,7 @@ class PredictionRunTest : public QObject {
     void favouriteOutOfRange();
     void errorPath_data();
     void errorPath();
+    void programmingErrorIsNoInputError();
     void favouriteIsTheCheckedWholeNumber();
     void moreThanTwoExcludedGroupsRefuseEveryCourse();
     void newRunReturnsToPageOne();
@@ -164,6 +173,16 @@ void PredictionRunTest::errorPath() {
     QVERIFY(run.display.commentVisible && !run.display.progressVisible && !run.display.busy);
     QCOMPARE(run.filledLines(), QStringList{});
     QVERIFY(!run.display.saveEnabled);
+}
+
+void PredictionRunTest::programmingErrorIsNoInputError() {
+    RunFixture run;
+    BrokenRules broken;
+    RunContext context{run.state,    run.random, run.sheet,       run.display,
+                       run.prompter, broken,     run.dir.folder()};
+    run.random.pushFiller(1);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, startRun(context, run.clock, luckInputs()));
+    QVERIFY(run.prompter.shown.isEmpty());
 }
 
 void PredictionRunTest::favouriteIsTheCheckedWholeNumber() {
