@@ -47,11 +47,11 @@ void computeChains(std::span<const Draw> draws, DataTables& tables) {
         const int count = counts[static_cast<std::size_t>(slot)];
         if (count > 255) {
             throw HistoryError(QStringLiteral("chain count %1 -> %2 is %3, above the 255 the data "
-                                           "file can hold; use --window to take fewer draws")
-                                .arg((slot - 1) / 43 + 1)
-                                .arg((slot - 1) % 43 + 1)
-                                .arg(count)
-                                .toStdString());
+                                              "file can hold; use --window to take fewer draws")
+                                   .arg((slot - 1) / 43 + 1)
+                                   .arg((slot - 1) % 43 + 1)
+                                   .arg(count)
+                                   .toStdString());
         }
         tables.chain[slot] = static_cast<Byte>(count);
     }

@@ -19,7 +19,6 @@ void checkChainRule(RunContext& run, const RuleSettings& rules, int position);
 // course; any other course examines none): a number whose past draw rate lies in the
 // preferred range is accepted, any other one when a percentage dice falls below its rate.
 // With the method off every examined position is accepted.
-void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course,
-                       Byte lineCount);
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount);
 
 }  // namespace kuji6

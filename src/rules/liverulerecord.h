@@ -52,9 +52,9 @@ class LiveRuleRecord final : public QObject, public LiveRules {
     void unload() override;
 
   signals:
-    void changed();          // loaded or edited: the values are new
-    void showRequested();    // the rule window is wanted on the screen
-    void unloaded();         // discarded: so is the window
+    void changed();        // loaded or edited: the values are new
+    void showRequested();  // the rule window is wanted on the screen
+    void unloaded();       // discarded: so is the window
 
   private:
     RuleSettings& loaded();

@@ -8,8 +8,8 @@
 
 #include "common/course.h"
 #include "engine/rundisplay.h"
-#include "sheets/sheet.h"
 #include "sheets/predictionfile.h"
+#include "sheets/sheet.h"
 #include "ui/appservices.h"
 #include "ui/mainmenu.h"
 

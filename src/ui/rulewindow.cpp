@@ -115,8 +115,8 @@ RuleWindow::RuleWindow(LiveRuleRecord& rules, QWidget* parent)
     buildControls();
     // The record was loaded before its window: a method it switches on has set the looks.
     const RuleSettings& settings = rules_.settings();
-    methodSwitched_ = std::find(settings.method.begin(), settings.method.end(), true) !=
-                      settings.method.end();
+    methodSwitched_ =
+        std::find(settings.method.begin(), settings.method.end(), true) != settings.method.end();
     showRecord();
     connect(&rules_, &LiveRuleRecord::changed, this, &RuleWindow::showRecord);
     connectEdits();
@@ -160,8 +160,9 @@ void RuleWindow::connectEdits() {
         });
     }
     for (std::size_t i = 0; i < chout_.size(); ++i) {
-        connect(chout_[i], &QCheckBox::toggled, this,
-                [this, i](bool excluded) { rules_.setExcludedGroup(static_cast<int>(i), excluded); });
+        connect(chout_[i], &QCheckBox::toggled, this, [this, i](bool excluded) {
+            rules_.setExcludedGroup(static_cast<int>(i), excluded);
+        });
     }
     connect(cmbDeme_, &QComboBox::editTextChanged, &rules_, &LiveRuleRecord::setDrawRatePercent);
     connect(cmbUorD_, &QComboBox::editTextChanged, &rules_, &LiveRuleRecord::setDrawRateDirection);

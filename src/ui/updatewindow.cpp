@@ -160,9 +160,8 @@ void UpdateWindow::runUpdate() {
     DataUpdateContext update{services_.prompter, windows_.openProgressWindow(), services_.folder,
                              services_.state, services_.updateUrl};
     update.showDownloadedFile = [this](const QString& path) { txFilename_->setText(path); };
-    const bool over = runDataUpdate(update,
-                                    networkMode() ? UpdateSource::Network : UpdateSource::File,
-                                    txFilename_->text());
+    const bool over = runDataUpdate(
+        update, networkMode() ? UpdateSource::Network : UpdateSource::File, txFilename_->text());
     windows_.unloadProgressWindow();
     if (over) {
         emit unloadRequested();

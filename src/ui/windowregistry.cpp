@@ -57,8 +57,7 @@ void WindowRegistry::showRuleWindow() {
 void WindowRegistry::showRuleView() {
     if (!ruleWindow_) {
         ruleWindow_ = new RuleWindow(rules_);
-        connect(ruleWindow_, &RuleWindow::groupListRequested, this,
-                &WindowRegistry::showGroupList);
+        connect(ruleWindow_, &RuleWindow::groupListRequested, this, &WindowRegistry::showGroupList);
     }
     if (!ruleWindow_->isVisible()) {
         // Beside the main window, so that the results and the comment stay in sight.

@@ -29,8 +29,8 @@ bool download(DataUpdateContext& update) {
     try {
         body = update.fetch(update.updateUrl);
     } catch (const RuntimeFault&) {
-        update.prompter.warn(
-            kTitle, QStringLiteral("ネットワークエラーです。接続の確認をしてください。"));
+        update.prompter.warn(kTitle,
+                             QStringLiteral("ネットワークエラーです。接続の確認をしてください。"));
         return false;
     }
     try {

@@ -251,8 +251,8 @@ void PredictionRunTest::prices() {
     QFETCH(QString, combinations);
     QFETCH(QString, draws);
     QFETCH(QString, price);
-    const RunInputs inputs{
-        QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, courseAt(course)};
+    const RunInputs inputs{QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws,
+                           courseAt(course)};
     QCOMPARE(formatPrice(purchasePrice(inputs)), price);
 }
 

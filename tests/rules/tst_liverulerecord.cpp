@@ -53,8 +53,10 @@ void LiveRuleRecordTest::loadsOnceWhenFirstAsked_data() {
     QTest::addColumn<QString>("percent");
     QTest::addColumn<QString>("direction");
     QTest::addColumn<bool>("sevenGroup");
-    QTest::newRow("no option.ini") << QByteArray() << QStringList() << "15" << "以上" << false;
-    QTest::newRow("stored") << kStoredFile << QStringList() << "20" << "以下" << true;
+    QTest::newRow("no option.ini") << QByteArray() << QStringList() << "15"
+                                   << "以上" << false;
+    QTest::newRow("stored") << kStoredFile << QStringList() << "20"
+                            << "以下" << true;
     QTest::newRow("unreadable") << QByteArray("garbage") << QStringList{kNotOurs} << "15"
                                 << "以上" << false;
 }

@@ -69,12 +69,11 @@ void DataUpdateTest::fromAFile() {
     update.dir.write(QStringLiteral("u.txt"), update2040());
     QVERIFY(update.run(UpdateSource::File, update.dir.path(QStringLiteral("u.txt"))));
     QCOMPARE(update.prompter.texts(), (QStringList{kConfirm, kDone}));
-    QCOMPARE(update.progress.captions, (QStringList{"データ取得中 (refreshed)",
-                                                    "出目データの読み込み中・・・・ (refreshed)",
-                                                    "連鎖データの読み込み中・・・・ (refreshed)",
-                                                    "出目ファイルの書き込み中・・・・ (refreshed)",
-                                                    "連鎖ファイルの書き込み中・・・・ (refreshed)",
-                                                    "終了しました"}));
+    QCOMPARE(update.progress.captions,
+             (QStringList{"データ取得中 (refreshed)", "出目データの読み込み中・・・・ (refreshed)",
+                          "連鎖データの読み込み中・・・・ (refreshed)",
+                          "出目ファイルの書き込み中・・・・ (refreshed)",
+                          "連鎖ファイルの書き込み中・・・・ (refreshed)", "終了しました"}));
     QVERIFY(update.dir.read(QStringLiteral("data/deme.ini")).startsWith("2040,0\r\n"));
     QCOMPARE(update.data.updateKai, qint16{2040});
     QVERIFY(update.shown.isEmpty());
