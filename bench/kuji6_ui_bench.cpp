@@ -4,8 +4,10 @@
 //
 //   kuji6-ui-bench startup   prints the wall-clock time (ns since the epoch) at which the
 //                            main window is first shown, then ends
-//   kuji6-ui-bench go N      presses GO! N times for the steady course under strict rules
-//                            at the default limit and prints each click's time in ms
+//   kuji6-ui-bench go N [luck]
+//                            presses GO! N times for the steady course under strict rules
+//                            (or the luck course, which uses no rules) at the default limit
+//                            and prints each click's time in ms
 //
 // The program folder is a temporary copy of the shipped data; scripts/bench runs both modes.
 
@@ -24,6 +26,7 @@
 #include "rules/rulerecord.h"
 #include "ui/mainwindow.h"
 #include "ui/program.h"
+#include "update/httpfetch.h"
 
 namespace {
 
@@ -58,8 +61,8 @@ class ShownWatcher : public QObject {
     }
 };
 
-void pressGo(MainWindow* main, int clicks) {
-    main->selectCourse(1);
+void pressGo(MainWindow* main, int clicks, bool luck) {
+    main->selectCourse(luck ? Course::Luck : Course::Steady);
     main->findChild<QComboBox*>(QStringLiteral("Cmbno"))->setEditText(QStringLiteral("7"));
     auto* go = main->findChild<QPushButton*>(QStringLiteral("ComGO"));
     for (int i = 0; i < clicks; ++i) {
@@ -79,7 +82,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     QTemporaryDir dir;
     prepareFolder(dir.path());
-    Program running((ProgramFolder(dir.path())));
+    Program running(ProgramFolder(dir.path()), updateUrl());
     Application& program = running.application();
     ShownWatcher watcher;
     const bool startup = args.value(1) == QStringLiteral("startup");
@@ -88,6 +91,7 @@ int main(int argc, char** argv) {
         program.mainWindow()->windowHandle()->installEventFilter(&watcher);
         return app.exec();
     }
-    pressGo(program.mainWindow(), args.value(2, QStringLiteral("10")).toInt());
+    pressGo(program.mainWindow(), args.value(2, QStringLiteral("10")).toInt(),
+            args.value(3) == QStringLiteral("luck"));
     return 0;
 }

@@ -2,16 +2,27 @@
 
 #include "commands.h"
 
+#include <QDir>
 #include <QHash>
 #include <optional>
+#include <stdexcept>
 
-#include "common/fields.h"
+#include "common/safefile.h"
 #include "common/version.h"
-#include "statistics.h"
+#include "datafiles/chainfiles.h"
+#include "datafiles/demefile.h"
+#include "datafiles/statistics.h"
+#include "datafiles/updatefileformat.h"
 
 namespace kuji6::tools {
 
 namespace {
+
+// A command line or an output that the command cannot take, reported as it stands.
+class ToolError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 const QString kUsage = QStringLiteral(
     "usage: kuji6-data make-data --history FILE --out DIR [--window N]\n"
@@ -60,11 +71,28 @@ std::optional<int> windowOption(const QHash<QString, QString>& options) {
     return window;
 }
 
+// Writes DIR/deme.ini and DIR/rensa.ini, as a pair.
+void writeDataFolder(const DataTables& tables, const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        throw ToolError(QStringLiteral("cannot create folder %1").arg(folder).toStdString());
+    }
+    const QDir dir(folder);
+    const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
+    const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
+    try {
+        saveFilesTogether({{dir.filePath(QStringLiteral("deme.ini")), deme},
+                           {dir.filePath(QStringLiteral("rensa.ini")), rensa}});
+    } catch (const RuntimeFault& fault) {
+        throw ToolError(
+            QStringLiteral("cannot write %1: %2").arg(fault.file(), fault.detail()).toStdString());
+    }
+}
+
 CommandResult makeData(const QHash<QString, QString>& options) {
     const auto history = readDrawHistory(required(options, QStringLiteral("history")));
     const QString out = required(options, QStringLiteral("out"));
     const DataTables tables = computeStatistics(history, windowOption(options));
-    writeDataFiles(tables, out);
+    writeDataFolder(tables, out);
     return {0, QStringLiteral("wrote deme.ini and rensa.ini for draw %1 to %2\n")
                    .arg(tables.kai)
                    .arg(out)};
@@ -82,6 +110,10 @@ CommandResult makeUpdate(const QHash<QString, QString>& options) {
             QStringLiteral("cannot write %1: %2").arg(out, fault.detail()).toStdString());
     }
     return {0, QStringLiteral("wrote an update file for draw %1 to %2\n").arg(tables.kai).arg(out)};
+}
+
+CommandResult failure(const std::exception& error) {
+    return {1, QStringLiteral("kuji6-data: %1\n").arg(QString::fromStdString(error.what()))};
 }
 
 }  // namespace
@@ -103,7 +135,9 @@ CommandResult runCommand(const QStringList& arguments) {
         }
         throw ToolError(QStringLiteral("unknown command '%1'").arg(arguments[0]).toStdString());
     } catch (const ToolError& error) {
-        return {1, QStringLiteral("kuji6-data: %1\n").arg(QString::fromStdString(error.what()))};
+        return failure(error);
+    } catch (const HistoryError& error) {
+        return failure(error);
     }
 }
 

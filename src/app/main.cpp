@@ -12,6 +12,7 @@
 #include "common/programfolder.h"
 #include "common/version.h"
 #include "ui/program.h"
+#include "update/httpfetch.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     QTranslator translator;
     loadJapaneseDialogs(app, translator);
 
-    kuji6::Program program(programFolder());
+    kuji6::Program program(programFolder(), kuji6::updateUrl());
     // exit(), not quit(): quit() first asks the windows to close, and the main window answers
     // such a request by quitting the program itself.
     QObject::connect(&program.application(), &kuji6::Application::finished, &app,

@@ -10,9 +10,9 @@ namespace kuji6 {
 
 namespace {
 
-bool isLatestNumber(const PredictionState& state, int number) {
+bool isLatestNumber(const DrawData& data, int number) {
     for (int i = 0; i <= 5; ++i) {
-        if (state.lastNumbers[i] == number) {
+        if (data.lastNumbers[i] == number) {
             return true;
         }
     }
@@ -21,14 +21,14 @@ bool isLatestNumber(const PredictionState& state, int number) {
 
 }  // namespace
 
-ChainScores readChainTable(PredictionState& state, FieldReader& in) {
-    state.lastKai = in.int16();
+ChainScores readChainTable(DrawData& data, FieldReader& in) {
+    data.lastKai = in.int16();
     for (int i = 0; i <= 5; ++i) {
-        state.lastNumbers[i] = in.byte();
+        data.lastNumbers[i] = in.byte();
     }
     ChainScores score{};
     for (int row = 1; row <= 43; ++row) {
-        const bool counts = isLatestNumber(state, row);
+        const bool counts = isLatestNumber(data, row);
         for (int column = 1; column <= 43; ++column) {
             const Byte value = in.byte();
             if (counts) {
@@ -39,49 +39,49 @@ ChainScores readChainTable(PredictionState& state, FieldReader& in) {
     return score;
 }
 
-void rankChainScores(PredictionState& state, const ChainScores& score) {
+void rankChainScores(DrawData& data, const ChainScores& score) {
     for (std::size_t i = 1; i <= 43; ++i) {
-        state.workFlag = 1;
+        int rank = 1;
         for (std::size_t j = 1; j <= 43; ++j) {
             if ((j > i && score[i] > score[j]) || (j < i && score[i] >= score[j])) {
-                ++state.workFlag;
+                ++rank;
             }
         }
-        state.rensaTable[state.workFlag] = static_cast<Byte>(i);
+        data.rensaTable[rank] = static_cast<Byte>(i);
     }
 }
 
-void loadChainRanking(PredictionState& state, const ProgramFolder& folder,
+void loadChainRanking(DrawData& data, const ProgramFolder& folder,
                       const std::function<void(const QString&)>& showNextDraw) {
     FieldReader in = FieldReader::fromFile(folder.rensaFile());
-    const ChainScores score = readChainTable(state, in);
-    showNextDraw(nextDrawText(state.lastKai));
-    rankChainScores(state, score);
-    writeRensFile(state, folder.rensFile());
+    const ChainScores score = readChainTable(data, in);
+    showNextDraw(nextDrawText(data.lastKai));
+    rankChainScores(data, score);
+    writeRensFile(data, folder.rensFile());
 }
 
-void loadChainList(PredictionState& state, const ProgramFolder& folder,
+void loadChainList(DrawData& data, const ProgramFolder& folder,
                    const std::function<void(const QString&)>& showNextDraw) {
-    loadChainRanking(state, folder, showNextDraw);
-    readRensFile(state, folder.rensFile());
+    loadChainRanking(data, folder, showNextDraw);
+    readRensFile(data, folder.rensFile());
 }
 
-void writeRensFile(const PredictionState& state, const QString& path) {
+void writeRensFile(const DrawData& data, const QString& path) {
     FieldWriter out;
     for (int rank = 43; rank >= 34; --rank) {
-        out.number(state.rensaTable[rank]);
+        out.number(data.rensaTable[rank]);
     }
     out.endLine().saveTo(path);
 }
 
-void readRensFile(PredictionState& state, const QString& path) {
+void readRensFile(DrawData& data, const QString& path) {
     FieldReader in = FieldReader::fromFile(path);
-    readRensFields(state, in);
+    readRensFields(data, in);
 }
 
-void readRensFields(PredictionState& state, FieldReader& in) {
+void readRensFields(DrawData& data, FieldReader& in) {
     for (int i = 1; i <= 10; ++i) {
-        state.rensaTable[i] = in.byte();
+        data.rensaTable[i] = in.byte();
     }
 }
 

@@ -6,17 +6,17 @@
 
 namespace kuji6 {
 
-void readDemeFile(PredictionState& state, const QString& path) {
+void readDemeFile(DrawData& data, const QString& path) {
     FieldReader in = FieldReader::fromFile(path);
-    readDemeFields(state, in);
+    readDemeFields(data, in);
 }
 
-void readDemeFields(PredictionState& state, FieldReader& in) {
-    state.demeKai = in.int16();
-    state.numGroup[0] = in.byte();
+void readDemeFields(DrawData& data, FieldReader& in) {
+    data.demeKai = in.int16();
+    data.numGroup[0] = in.byte();
     for (int n = 1; n <= 43; ++n) {
-        state.drawRate[n] = in.byte();
-        state.numGroup[n] = in.byte();
+        data.drawRate[n] = in.byte();
+        data.numGroup[n] = in.byte();
     }
 }
 

@@ -7,18 +7,15 @@
 #include <functional>
 
 #include "common/fields.h"
-#include "engine/state.h"
+#include "datafiles/drawdata.h"
 
 namespace kuji6 {
-
-using DrawRates = Table<Byte, 1, 43>;
-using NumberGroups = Table<Byte, 0, 43>;
 
 // Reads data/deme.ini: the header (draw number, 0) and for n = 1..43 the draw rate and
 // group of n. Values are stored as they are read, so a failure part-way keeps the values
 // read before it.
-void readDemeFile(PredictionState& state, const QString& path);
-void readDemeFields(PredictionState& state, FieldReader& in);
+void readDemeFile(DrawData& data, const QString& path);
+void readDemeFields(DrawData& data, FieldReader& in);
 
 // Reads only the header's draw number, which a run does to make sure the file is there.
 void probeDemeFile(const QString& path);

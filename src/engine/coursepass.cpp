@@ -22,16 +22,16 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
     return drawn;
 }
 
-bool testGroupLines(RunContext& run, const RuleSettings& rules, int mode, Byte lines,
+bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
                     std::uint32_t redrawn, PassedLines& passed) {
     const Byte lastLine = fitted<Byte>(lines - 1);
     for (int line = 0; line <= lastLine; ++line) {
         if (passed.stillPassing(line, redrawn)) {
             continue;
         }
-        checkGroupRules(run, rules, mode, line);
+        checkGroupRules(run, rules, course, line);
         passed.record(line, run.state.runStatus);
-        applyGroupVerdict(run, mode, line);
+        applyGroupVerdict(run, course, line);
         if (run.state.runStatus == RunStatus::Stop) {
             return false;
         }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "common/course.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -36,9 +37,9 @@ class PassedLines {
     std::array<bool, 5> passed_{};
 };
 
-// The seven-group rules for lines 0..lines-1 of course `mode`, skipping the lines that
-// still pass; false when the rules stop the run.
-bool testGroupLines(RunContext& run, const RuleSettings& rules, int mode, Byte lines,
+// The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
+// pass; false when the rules stop the run.
+bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
                     std::uint32_t redrawn, PassedLines& passed);
 
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn

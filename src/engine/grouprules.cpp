@@ -8,23 +8,18 @@ namespace {
 
 enum Group { A = 1, B, C, D, E, F, G };
 
-constexpr int kSevenGroupOnlyOneC = 0;
-constexpr int kSevenGroupAtMostThree = 1;
-constexpr int kSevenGroupTwoToFive = 2;
-constexpr int kSevenGroupUnseenPairs = 3;
-
-int positionOf(int mode, int line, int k) {
-    return mode == 3 ? line * 5 + k : k;
+int positionOf(Course course, int line, int k) {
+    return course == Course::Wide ? line * 5 + k : k;
 }
 
 bool isGroup(Byte group) {
     return group >= A && group <= G;
 }
 
-void countGroups(PredictionState& state, int mode, int line) {
+void countGroups(PredictionState& state, Course course, int line) {
     state.groupCount.fill(0);
     for (int k = 1; k <= 5; ++k) {
-        const Byte group = state.numGroup[state.candidate[positionOf(mode, line, k)]];
+        const Byte group = state.numGroup[state.candidate[positionOf(course, line, k)]];
         if (isGroup(group)) {
             ++state.groupCount[group];
         }
@@ -86,24 +81,24 @@ RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules) {
 
 RunStatus verdict(RunContext& run, const RuleSettings& rules) {
     const PredictionState& state = run.state;
-    if (rules.method[0]) {
+    if (rules.uses(Method::SevenGroup)) {
         if (const RunStatus excluded = excludedGroupVerdict(run, rules);
             excluded != RunStatus::CarryOn) {
             return excluded;
         }
     }
-    const auto& option = rules.sevenGroupOption;
-    if (option[kSevenGroupOnlyOneC] && state.groupCount[C] >= 2) {
+    if (rules.has(SevenGroupOption::OnlyOneC) && state.groupCount[C] >= 2) {
         return RunStatus::Redraw;
     }
-    if (option[kSevenGroupAtMostThree] && anyGroupHolds(state, 4)) {
+    if (rules.has(SevenGroupOption::AtMostThree) && anyGroupHolds(state, 4)) {
         return RunStatus::Redraw;
     }
     // Two to five groups: six different groups fail, and so does five of one group.
-    if (option[kSevenGroupTwoToFive] && (!anyGroupHolds(state, 2) || anyGroupHolds(state, 5))) {
+    if (rules.has(SevenGroupOption::TwoToFive) &&
+        (!anyGroupHolds(state, 2) || anyGroupHolds(state, 5))) {
         return RunStatus::Redraw;
     }
-    if (option[kSevenGroupUnseenPairs]) {
+    if (rules.has(SevenGroupOption::UnseenPairs)) {
         return unseenPairsVerdict(run, rules);
     }
     return RunStatus::CarryOn;
@@ -111,12 +106,12 @@ RunStatus verdict(RunContext& run, const RuleSettings& rules) {
 
 }  // namespace
 
-void checkGroupRules(RunContext& run, const RuleSettings& rules, int mode, int line) {
-    countGroups(run.state, mode, line);
+void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line) {
+    countGroups(run.state, course, line);
     run.state.runStatus = verdict(run, rules);
 }
 
-void applyGroupVerdict(RunContext& run, int mode, int line) {
+void applyGroupVerdict(RunContext& run, Course course, int line) {
     PredictionState& state = run.state;
     switch (state.runStatus) {
         case RunStatus::Stop:
@@ -126,7 +121,7 @@ void applyGroupVerdict(RunContext& run, int mode, int line) {
         case RunStatus::Redraw:
             state.workFlag = 0;
             for (int k = 1; k <= 5; ++k) {
-                state.posAccepted[positionOf(mode, line, k)] = 0;
+                state.posAccepted[positionOf(course, line, k)] = 0;
             }
             return;
         case RunStatus::CarryOn:

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "engine/sheet.h"
 #include "engine/state.h"
+#include "sheets/sheet.h"
 
 namespace kuji6 {
 

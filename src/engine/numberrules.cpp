@@ -6,30 +6,18 @@ namespace kuji6 {
 
 namespace {
 
-constexpr int kChainMethod = 1;
-constexpr int kDrawRateMethod = 2;
-
-int examinedPositions(int mode, Byte lineCount) {
-    if (mode == 2) {
+int examinedPositions(Course course, Byte lineCount) {
+    if (course == Course::Steady) {
         return 6;
     }
-    return mode == 3 ? 5 * lineCount : 0;
-}
-
-enum class Direction { AtOrAbove, AtOrBelow, Unknown };
-
-Direction directionOf(const QString& text) {
-    if (text == QStringLiteral("以上")) {
-        return Direction::AtOrAbove;
-    }
-    return text == QStringLiteral("以下") ? Direction::AtOrBelow : Direction::Unknown;
+    return course == Course::Wide ? 5 * lineCount : 0;
 }
 
 }  // namespace
 
 void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
     PredictionState& state = run.state;
-    if (!rules.method[kChainMethod]) {
+    if (!rules.uses(Method::Chain)) {
         state.posAccepted[position] = 1;
         return;
     }
@@ -42,10 +30,10 @@ void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
     }
 }
 
-void checkDrawRateRule(RunContext& run, const RuleSettings& rules, int mode, Byte lineCount) {
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount) {
     PredictionState& state = run.state;
-    const int last = examinedPositions(mode, lineCount);
-    if (!rules.method[kDrawRateMethod]) {
+    const int last = examinedPositions(course, lineCount);
+    if (!rules.uses(Method::DrawRate)) {
         for (int p = 1; p <= last; ++p) {
             state.posAccepted[p] = 1;
         }

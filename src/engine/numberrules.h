@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "common/course.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -14,10 +15,10 @@ namespace kuji6 {
 // (rensaTable[1..10]); with the method off every number is.
 void checkChainRule(RunContext& run, const RuleSettings& rules, int position);
 
-// The draw-rate method over positions 1..6 (mode 2, steady course) or 1..5 * lineCount
-// (mode 3, wide-range course): a number whose past draw rate lies in the preferred range is
-// accepted, any other one when a percentage dice falls below its rate. With the method off
-// every examined position is accepted.
-void checkDrawRateRule(RunContext& run, const RuleSettings& rules, int mode, Byte lineCount);
+// The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range
+// course; any other course examines none): a number whose past draw rate lies in the
+// preferred range is accepted, any other one when a percentage dice falls below its rate.
+// With the method off every examined position is accepted.
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount);
 
 }  // namespace kuji6

@@ -3,7 +3,6 @@
 #include "engine/predictionrun.h"
 
 #include <QLocale>
-#include <exception>
 
 #include "common/numbers.h"
 #include "datafiles/demefile.h"
@@ -14,8 +13,6 @@
 namespace kuji6 {
 
 namespace {
-
-enum class Course { Luck = 1, Steady = 2, Wide = 3 };
 
 constexpr qint32 kLimitAskedAbove = 100000;
 constexpr double kPricePerLine = 200;
@@ -70,13 +67,6 @@ void warmUp(RandomSource& random, int seconds) {
     }
 }
 
-Course courseOf(int courseIndex) {
-    if (courseIndex == 0) {
-        return Course::Luck;
-    }
-    return courseIndex == 1 ? Course::Steady : Course::Wide;
-}
-
 void showBusy(RunDisplay& display, qint32 limit) {
     display.setBusy(true);
     display.setProgressRange(0, limit);
@@ -124,9 +114,8 @@ void runSteps(RunContext& run, Clock& clock, const RunInputs& inputs) {
     }
     resetPages(run.sheet);
     warmUp(run.random, clock.seconds());
-    const Course course = courseOf(inputs.courseIndex);
     showBusy(run.display, state.randomLimit);
-    runCourse(run, course, static_cast<Byte>(favourite), inputs);
+    runCourse(run, inputs.course, static_cast<Byte>(favourite), inputs);
     if (state.runStatus == RunStatus::Stop) {
         return;
     }
@@ -145,14 +134,15 @@ void showRunError(RunContext& run) {
 void startRun(RunContext& run, Clock& clock, const RunInputs& inputs) {
     try {
         runSteps(run, clock, inputs);
-    } catch (const std::exception&) {
+    } catch (const RuntimeFault&) {
+        // Only the run's own faults: a programming error must not pass for a wrong input.
         showRunError(run);
     }
 }
 
 double purchasePrice(const RunInputs& inputs) {
     const double units = numberFromText(inputs.units);
-    if (courseOf(inputs.courseIndex) == Course::Steady) {
+    if (inputs.course == Course::Steady) {
         return units * kPricePerSteadyUnit * numberFromText(inputs.consecutiveDraws);
     }
     return units * numberFromText(inputs.combinations) * numberFromText(inputs.consecutiveDraws) *

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "common/clock.h"
+#include "common/course.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -16,12 +17,12 @@ struct RunInputs {
     QString combinations;      // CmbABC
     QString units;             // Cmbkutisuu: units per combination
     QString consecutiveDraws;  // Cmbkeizoku
-    int courseIndex = 0;       // the selected OpCose: 0 luck, 1 steady, 2 wide-range
+    Course course = Course::Luck;
 };
 
 // What GO does: checks the inputs, prepares the pages and the busy display, runs the chosen
-// course and reports the draws used and the price. Any runtime error anywhere in the run
-// ends it with one message and empty result lines.
+// course and reports the draws used and the price. Any runtime fault anywhere in the run
+// (RuntimeFault) ends it with one message and empty result lines.
 void startRun(RunContext& run, Clock& clock, const RunInputs& inputs);
 
 // The price in yen of what the inputs buy: 200 yen a line, and for the steady course 1400

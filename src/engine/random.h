@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/table.h"
+#include "common/table.h"
 
 namespace kuji6 {
 

@@ -6,9 +6,9 @@
 #include "common/prompter.h"
 #include "engine/random.h"
 #include "engine/rundisplay.h"
-#include "engine/sheet.h"
 #include "engine/state.h"
 #include "rules/liverules.h"
+#include "sheets/sheet.h"
 
 namespace kuji6 {
 

@@ -6,10 +6,6 @@
 
 namespace kuji6 {
 
-void indexOutOfRange(int index) {
-    throw RuntimeFault(FaultKind::IndexOutOfRange, QString::number(index));
-}
-
 void randomCountOverflow() {
     throw RuntimeFault(FaultKind::Overflow, QStringLiteral("randomCount"));
 }

@@ -2,11 +2,11 @@
 
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 #include <limits>
 
-#include "engine/table.h"
+#include "common/table.h"
+#include "datafiles/drawdata.h"
 
 namespace kuji6 {
 
@@ -17,23 +17,10 @@ enum class RunStatus {
     Stop = 2,    // the rule settings contradict each other: the run ends
 };
 
-// The prediction state shared by every routine of a run. It lives as long as the program;
-// only a run's start and the loaders change it, never a reload of the main window.
-struct PredictionState {
-    // Draw history (data/deme.ini): the draw its header names, and for each number its
-    // past draw rate in percent and its group 1..7 (A..G). numGroup[0] holds the header's
-    // second value, 0: no group.
-    qint16 demeKai = 0;
-    Table<Byte, 1, 43> drawRate;
-    Table<Byte, 0, 43> numGroup;
-
-    // Chain data (data/rensa.ini): the latest draw and its six main numbers. After a chain
-    // load rensaTable[1..43] ranks the numbers from the lowest chain score to the highest,
-    // and rensaTable[1..10] then holds the chain list, best first.
-    qint16 lastKai = 0;
-    Table<Byte, 0, 5> lastNumbers;
-    Table<Byte, 1, 1849> rensaTable;
-
+// The prediction state shared by every routine of a run, over the draw data it draws on. It
+// lives as long as the program; only a run's start and the loaders change it, never a reload
+// of the main window.
+struct PredictionState : DrawData {
     // The line or lines being built; the layout depends on the course.
     Table<Byte, 0, 25> candidate;
     Table<Byte, 1, 25> posAccepted;
@@ -45,15 +32,8 @@ struct PredictionState {
     Table<Byte, 1, 6> sortedLine;
 
     // In turn: the acceptance flag of a draw loop (0 = draw again), the rank counter of
-    // the line store and of the chain ranking, and the page number while pages change.
+    // the line store, and the page number while pages change.
     Byte workFlag = 0;
-
-    // The last update file read: the draw it reaches and its note; and how many records the
-    // last update read and rewrite got through.
-    qint16 updateKai = 0;
-    QString updateNote;
-    qint32 readCount = 0;
-    qint32 writeCount = 0;
 
     qint32 randomCount = 0;
     qint32 randomLimit = 0;

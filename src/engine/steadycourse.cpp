@@ -13,7 +13,6 @@ namespace kuji6 {
 
 namespace {
 
-constexpr int kSteadyMode = 2;
 constexpr int kDrawn = 6;  // candidate[7] is the favourite
 
 void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
@@ -26,7 +25,7 @@ void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
     for (int i = 1; i <= kDrawn; ++i) {
         state.posAccepted[i] = 0;
     }
-    if (rules.method[1]) {
+    if (rules.uses(Method::Chain)) {
         loadChainList(state, run.folder,
                       [&run](const QString& next) { run.display.setNextDraw(next); });
     }
@@ -39,9 +38,10 @@ bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
     PredictionState& state = run.state;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
-    checkDrawRateRule(run, rules, kSteadyMode, 0);
+    checkDrawRateRule(run, rules, Course::Steady, 0);
     // The one line tested is positions 1..5 and the favourite; position 6 never is.
-    if (rules.method[0] && !testGroupLines(run, rules, kSteadyMode, 1, redrawn, passed)) {
+    if (rules.uses(Method::SevenGroup) &&
+        !testGroupLines(run, rules, Course::Steady, 1, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, kDrawn);

@@ -14,8 +14,6 @@ namespace kuji6 {
 
 namespace {
 
-constexpr int kWideMode = 3;
-
 Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
            const QString& combinationsText) {
     PredictionState& state = run.state;
@@ -39,8 +37,9 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
     const int positions = 5 * lines;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
-    checkDrawRateRule(run, rules, kWideMode, lines);
-    if (rules.method[0] && !testGroupLines(run, rules, kWideMode, lines, redrawn, passed)) {
+    checkDrawRateRule(run, rules, Course::Wide, lines);
+    if (rules.uses(Method::SevenGroup) &&
+        !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions);

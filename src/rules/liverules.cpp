@@ -6,6 +6,13 @@
 
 namespace kuji6 {
 
+Direction directionOf(const QString& text) {
+    if (text == kAtOrAbove) {
+        return Direction::AtOrAbove;
+    }
+    return text == kAtOrBelow ? Direction::AtOrBelow : Direction::Unknown;
+}
+
 int RuleSettings::excludedGroupCount() const {
     return static_cast<int>(std::count(excludedGroup.begin(), excludedGroup.end(), true));
 }

@@ -6,9 +6,9 @@
 #include <QString>
 #include <array>
 
-#include "engine/sheet.h"
 #include "rules/liverules.h"
 #include "rules/rulerecord.h"
+#include "sheets/sheet.h"
 
 namespace kuji6 {
 

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <QUrl>
+
 #include "common/clock.h"
 #include "common/programfolder.h"
 #include "common/prompter.h"
@@ -19,6 +21,7 @@ struct AppServices {
     Prompter& prompter;
     const ProgramFolder& folder;
     RuleRecord& ruleBuffer;  // the rule settings last read from a file
+    const QUrl& updateUrl;   // where the data update fetches update files
 };
 
 }  // namespace kuji6

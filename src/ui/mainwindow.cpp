@@ -41,13 +41,12 @@ MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* 
     : QMainWindow(parent), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Kuji6ぽむりん"));
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     menu_ = buildMainMenu(this);
     connectMenu();
     sheet_.setObserver(this);
     pagesChanged();
-    selectCourse(0);
+    selectCourse(Course::Luck);
     loadStartupData();
 }
 
@@ -74,23 +73,24 @@ void MainWindow::fillFavouriteList() {
     cmbno_->setCurrentIndex(-1);
 }
 
-void MainWindow::selectCourse(int index) {
-    opCose_[static_cast<std::size_t>(index)]->setChecked(true);
-    const bool steady = index == 1;
+void MainWindow::selectCourse(Course course) {
+    opCose_[static_cast<std::size_t>(courseIndex(course))]->setChecked(true);
+    const bool steady = course == Course::Steady;
     cmbABC_->setEnabled(!steady);
     setBoxBackground(cmbABC_, steady ? SystemColor::ButtonFace : SystemColor::WindowBackground);
     setTextColor(lbcmb2_->label(), steady ? SystemColor::GrayText : SystemColor::ButtonText);
-    command2_->setEnabled(index != 0);
-    menu_.rules->setEnabled(index != 0);
+    // The luck course uses no rules.
+    command2_->setEnabled(course != Course::Luck);
+    menu_.rules->setEnabled(course != Course::Luck);
 }
 
-int MainWindow::selectedCourse() const {
+Course MainWindow::selectedCourse() const {
     for (std::size_t k = 0; k < opCose_.size(); ++k) {
         if (opCose_[k]->isChecked()) {
-            return static_cast<int>(k);
+            return courseAt(static_cast<int>(k));
         }
     }
-    return 2;
+    return Course::Wide;
 }
 
 void MainWindow::startPrediction() {
@@ -98,7 +98,7 @@ void MainWindow::startPrediction() {
                            cmbABC_->currentText(),     cmbkutisuu_->currentText(),
                            cmbkeizoku_->currentText(), selectedCourse()};
     RunContext run{services_.state,    services_.random, sheet_,          *this,
-                   services_.prompter, windows_,         services_.folder};
+                   services_.prompter, windows_.rules(), services_.folder};
     startRun(run, services_.clock, inputs);
 }
 
@@ -111,12 +111,11 @@ void MainWindow::connectMenu() {
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();
-        // Whichever way the update window goes, this window comes back where it was.
         placeBeforeUpdate_ = geometry().topLeft();
-        connect(windows_.existingUpdateWindow(), &UpdateWindow::unloadRequested, this,
-                &MainWindow::comeBack, Qt::UniqueConnection);
         hide();
     });
+    // Whichever way the update window goes, this window comes back where it was.
+    connect(&windows_, &WindowRegistry::updateWindowEnded, this, &MainWindow::comeBack);
 }
 
 void MainWindow::comeBack() {

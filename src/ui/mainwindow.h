@@ -6,9 +6,10 @@
 #include <QMainWindow>
 #include <array>
 
+#include "common/course.h"
 #include "engine/rundisplay.h"
-#include "engine/sheet.h"
 #include "sheets/predictionfile.h"
+#include "sheets/sheet.h"
 #include "ui/appservices.h"
 #include "ui/mainmenu.h"
 
@@ -34,12 +35,9 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     MainWindow(AppServices& services, WindowRegistry& windows, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Sheet& sheet() const { return sheet_; }
-
-    // Selects the course with index 0 (luck), 1 (steady) or 2 (wide-range) and switches the
-    // controls that depend on it.
-    void selectCourse(int index);
-    int selectedCourse() const;
+    // Selects `course` and switches the controls that depend on it.
+    void selectCourse(Course course);
+    Course selectedCourse() const;
 
   signals:
     void backToPredictionMode();
@@ -88,7 +86,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     PredictionFileContents fileContents() const;
     void showFileContents(const PredictionFileContents& contents);
     // The luck course uses no rules: its prediction is shown without the rule window.
-    void showRuleWindowFor(int course);
+    void showRuleWindowFor(Course course);
 
     AppServices& services_;
     WindowRegistry& windows_;

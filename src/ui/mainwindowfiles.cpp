@@ -13,14 +13,14 @@
 namespace kuji6 {
 
 void MainWindow::savePrediction() {
-    windows_.ruleWindow();
+    windows_.rules().load();
     const std::optional<QString> path =
         services_.prompter.saveFileName(proposedFileName(txkai_->text()), kPredictionFileFilter);
     if (!path) {
         return;
     }
     try {
-        savePredictionFile(*path, windows_.current(), fileContents());
+        savePredictionFile(*path, windows_.rules().current(), fileContents());
     } catch (const RuntimeFault& fault) {
         services_.prompter.warn(
             kProgramTitle,
@@ -32,7 +32,7 @@ void MainWindow::savePrediction() {
 
 void MainWindow::openPrediction() {
     menu_.save->setEnabled(false);
-    windows_.ruleWindow();
+    windows_.rules().load();
     const std::optional<QString> path = services_.prompter.openFileName(kPredictionFileFilter);
     if (!path) {
         return;
@@ -55,7 +55,7 @@ PredictionFileContents MainWindow::fileContents() const {
     }
     contents.drawNumber = txkai_->text();
     contents.date = txday_->text();
-    contents.courseIndex = static_cast<qint16>(selectedCourse());
+    contents.courseIndex = static_cast<qint16>(courseIndex(selectedCourse()));
     contents.favourite = cmbno_->currentText();
     contents.combinations = cmbABC_->currentText();
     contents.units = cmbkutisuu_->currentText();
@@ -70,25 +70,26 @@ void MainWindow::showFileContents(const PredictionFileContents& contents) {
     }
     txkai_->setText(contents.drawNumber);
     txday_->setText(contents.date);
-    selectCourse(contents.courseIndex);
+    const Course course = courseAt(contents.courseIndex);
+    selectCourse(course);
     cmbno_->setEditText(contents.favourite);
     cmbABC_->setEditText(contents.combinations);
     cmbkutisuu_->setEditText(contents.units);
     cmbkeizoku_->setEditText(contents.consecutiveDraws);
     cmbRimit_->setEditText(contents.randomLimit);
     // Only the steady course has a second page.
-    const bool steady = contents.courseIndex == 1;
+    const bool steady = course == Course::Steady;
     showPage(sheet_, 1);
     sheet_.setPageText(steady ? QStringLiteral("1/2page") : QStringLiteral("1/1page"));
     if (!steady) {
         sheet_.setNextEnabled(false);
         sheet_.setPreviousEnabled(false);
     }
-    showRuleWindowFor(contents.courseIndex);
+    showRuleWindowFor(course);
 }
 
-void MainWindow::showRuleWindowFor(int course) {
-    if (course == 0) {
+void MainWindow::showRuleWindowFor(Course course) {
+    if (course == Course::Luck) {
         windows_.unloadRuleWindow();
     } else {
         windows_.showRuleWindow();

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "common/version.h"
+#include "engine/pageturns.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"
@@ -126,8 +127,8 @@ QWidget* MainWindow::buildCourseFrame() {
         grid->addWidget(option, k, 0);
         grid->addWidget(caption, k, 1);
         opCose_[static_cast<std::size_t>(k)] = option;
-        connect(option, &QRadioButton::clicked, this, [this, k] { selectCourse(k); });
-        connect(caption, &ClickableLabel::clicked, this, [this, k] { selectCourse(k); });
+        connect(option, &QRadioButton::clicked, this, [this, k] { selectCourse(courseAt(k)); });
+        connect(caption, &ClickableLabel::clicked, this, [this, k] { selectCourse(courseAt(k)); });
     }
     grid->setColumnStretch(1, 1);
     return box;

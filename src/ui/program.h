@@ -13,17 +13,20 @@
 namespace kuji6 {
 
 // The program as it really runs: the engine's state, the program's own random source, the
-// system clock and message boxes on the screen, over the program folder given.
+// system clock and message boxes on the screen, over the program folder given, updating
+// from `updateUrl`.
 class Program {
   public:
-    explicit Program(ProgramFolder folder)
+    Program(ProgramFolder folder, QUrl updateUrl)
         : folder_(std::move(folder)),
-          application_({state_, random_, clock_, prompter_, folder_, ruleBuffer_}) {}
+          updateUrl_(std::move(updateUrl)),
+          application_({state_, random_, clock_, prompter_, folder_, ruleBuffer_, updateUrl_}) {}
 
     Application& application() { return application_; }
 
   private:
     ProgramFolder folder_;
+    QUrl updateUrl_;
     PredictionState state_;
     MersenneSource random_;
     SystemClock clock_;

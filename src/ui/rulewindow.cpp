@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "common/numbers.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"
@@ -26,11 +26,23 @@ namespace kuji6 {
 
 namespace {
 
-constexpr int kSevenGroup = 0;
-constexpr int kChain = 1;
-constexpr int kDrawRate = 2;
+constexpr std::size_t kSevenGroup = static_cast<std::size_t>(Method::SevenGroup);
+constexpr std::size_t kChain = static_cast<std::size_t>(Method::Chain);
+constexpr std::size_t kDrawRate = static_cast<std::size_t>(Method::DrawRate);
 
-const QString kAbove = QStringLiteral("以上");
+// Shows `text` in an editable box; a box that shows it already is left alone, so that the
+// cursor stays where the user types.
+void showText(QComboBox* box, const QString& text) {
+    if (box->currentText() != text) {
+        box->setEditText(text);
+    }
+}
+
+void showTicked(QCheckBox* box, bool ticked) {
+    if (box->isChecked() != ticked) {
+        box->setChecked(ticked);
+    }
+}
 
 // A check box without a caption of its own and the label that names it; a click on the
 // label works the box.
@@ -96,15 +108,18 @@ QLabel* groupLetter(int index, QWidget* parent) {
 
 }  // namespace
 
-RuleWindow::RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& ruleBuffer,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      prompter_(prompter),
-      optionsPath_(std::move(optionsPath)),
-      ruleBuffer_(ruleBuffer) {
+RuleWindow::RuleWindow(LiveRuleRecord& rules, QWidget* parent)
+    : QWidget(parent, Qt::Window), rules_(rules) {
     setObjectName(QStringLiteral("fmOp"));
     setWindowTitle(QStringLiteral("法則設定"));
     buildControls();
+    // The record was loaded before its window: a method it switches on has set the looks.
+    const RuleSettings& settings = rules_.settings();
+    methodSwitched_ =
+        std::find(settings.method.begin(), settings.method.end(), true) != settings.method.end();
+    showRecord();
+    connect(&rules_, &LiveRuleRecord::changed, this, &RuleWindow::showRecord);
+    connectEdits();
 }
 
 void RuleWindow::buildControls() {
@@ -116,26 +131,43 @@ void RuleWindow::buildControls() {
     inside->addWidget(separator("Line1", methods));
     inside->addWidget(buildExcludedGroups());
     inside->addWidget(separator("Line2", methods));
-    for (int i : {kChain, kDrawRate}) {
+    for (std::size_t i : {kChain, kDrawRate}) {
         auto* row = new QHBoxLayout;
         QLabel* label = caption(
             i == kChain ? QStringLiteral("Label5") : QStringLiteral("Label6"),
             i == kChain ? QStringLiteral("連鎖抽出法") : QStringLiteral("出目確率法"), methods);
-        chHo_[static_cast<std::size_t>(i)] = captionedBox(indexedName("ChHo", i), label, methods);
-        row->addWidget(chHo_[static_cast<std::size_t>(i)]);
+        chHo_[i] = captionedBox(indexedName("ChHo", static_cast<int>(i)), label, methods);
+        row->addWidget(chHo_[i]);
         row->addWidget(label, 1);
         inside->addLayout(row);
     }
     inside->addWidget(buildDrawRateLine());
     column->addWidget(methods);
     column->addWidget(buildButtons());
-    for (QCheckBox* box : chHo_) {
-        connect(box, &QCheckBox::clicked, this, &RuleWindow::applyMethodLook);
+}
+
+// Every edit goes to the record at once; what the record changes comes back by showRecord.
+void RuleWindow::connectEdits() {
+    for (std::size_t i = 0; i < chHo_.size(); ++i) {
+        connect(chHo_[i], &QCheckBox::clicked, this, [this, i](bool on) {
+            methodSwitched_ = true;
+            rules_.switchMethod(static_cast<Method>(i), on);
+        });
     }
-    showSevenGroupLook(false);
-    showDrawRateLook(false);
-    // Before any method is switched on the percentage box has its own background.
-    setBoxBackground(cmbDeme_, SystemColor::ButtonFace);
+    for (std::size_t i = 0; i < ch7_.size(); ++i) {
+        connect(ch7_[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            rules_.setSevenGroupOption(static_cast<SevenGroupOption>(i), ticked);
+        });
+    }
+    for (std::size_t i = 0; i < chout_.size(); ++i) {
+        connect(chout_[i], &QCheckBox::toggled, this, [this, i](bool excluded) {
+            rules_.setExcludedGroup(static_cast<int>(i), excluded);
+        });
+    }
+    connect(cmbDeme_, &QComboBox::editTextChanged, &rules_, &LiveRuleRecord::setDrawRatePercent);
+    connect(cmbUorD_, &QComboBox::editTextChanged, &rules_, &LiveRuleRecord::setDrawRateDirection);
+    connect(comOk_, &QPushButton::clicked, &rules_, &LiveRuleRecord::confirm);
+    connect(command2_, &QPushButton::clicked, &rules_, &LiveRuleRecord::unload);
 }
 
 QWidget* RuleWindow::buildSevenGroupPart() {
@@ -143,7 +175,8 @@ QWidget* RuleWindow::buildSevenGroupPart() {
     auto* grid = new QGridLayout(part);
     grid->setContentsMargins(0, 0, 0, 0);
     QLabel* label = caption(QStringLiteral("Label1"), QStringLiteral("7色法"), part);
-    chHo_[kSevenGroup] = captionedBox(indexedName("ChHo", kSevenGroup), label, part);
+    chHo_[kSevenGroup] =
+        captionedBox(indexedName("ChHo", static_cast<int>(kSevenGroup)), label, part);
     auto* groupTable = new QPushButton(QStringLiteral("グループ表"), part);
     groupTable->setObjectName(QStringLiteral("Command1"));
     connect(groupTable, &QPushButton::clicked, this, &RuleWindow::groupListRequested);
@@ -214,11 +247,10 @@ QWidget* RuleWindow::buildDrawRateLine() {
     cmbUorD_->setEditable(true);
     cmbUorD_->setInsertPolicy(QComboBox::NoInsert);
     cmbUorD_->setCompleter(nullptr);
-    cmbUorD_->addItems({kAbove, QStringLiteral("以下")});
+    cmbUorD_->addItems({kAtOrAbove, kAtOrBelow});
     // The direction is only ever picked from the list.
     cmbUorD_->lineEdit()->setReadOnly(true);
     ListOnlyFilter::install(cmbUorD_);
-    cmbUorD_->setEditText(kAbove);
 
     lbD2_ = label("LbD2", QStringLiteral("を優先"), line);
     row->addWidget(percentLine);
@@ -237,60 +269,39 @@ QWidget* RuleWindow::buildButtons() {
     comOk_->setDefault(true);
     command2_ = new QPushButton(QStringLiteral("キャンセル"), buttons);
     command2_->setObjectName(QStringLiteral("Command2"));
-    connect(comOk_, &QPushButton::clicked, this, &RuleWindow::confirm);
-    connect(command2_, &QPushButton::clicked, this, &RuleWindow::unloadRequested);
     row->addStretch();
     row->addWidget(comOk_);
     row->addWidget(command2_);
     return buttons;
 }
 
-void RuleWindow::loadSettings() {
-    try {
-        loadOptionsFile(optionsPath_, ruleBuffer_);
-    } catch (const RuntimeFault& fault) {
-        // No option.ini yet is the normal state before the first 設定.
-        if (fault.kind() != FaultKind::FileNotFound) {
-            prompter_.inform(kProgramTitle, kNotAPredictionFile);
-        }
-        return;
+void RuleWindow::showRecord() {
+    if (!rules_.isLoaded()) {
+        return;  // unloaded: the window goes too
     }
-    applyRecord(ruleBuffer_);
-}
-
-void RuleWindow::applyRecord(const RuleRecord& record) {
+    const RuleSettings& settings = rules_.settings();
     for (std::size_t i = 0; i < chHo_.size(); ++i) {
-        const bool ticked = record.methodSwitch[i] == 1;
-        if (chHo_[i]->isChecked() != ticked) {
-            chHo_[i]->setChecked(ticked);
-            applyMethodLook();
-        }
+        showTicked(chHo_[i], settings.method[i]);
     }
     for (std::size_t i = 0; i < ch7_.size(); ++i) {
-        ch7_[i]->setChecked(record.sevenGroupOption[i] == 1);
+        showTicked(ch7_[i], settings.sevenGroupOption[i]);
     }
     for (std::size_t i = 0; i < chout_.size(); ++i) {
-        chout_[i]->setChecked(record.excludedGroup[i] == 1);
+        showTicked(chout_[i], settings.excludedGroup[i]);
     }
-    cmbDeme_->setEditText(QString::number(record.drawRatePercent));
-    // After the switches, so that the stored direction wins over the one they set.
-    cmbUorD_->setEditText(record.drawRateDirection);
+    showText(cmbDeme_, settings.drawRatePercent);
+    showText(cmbUorD_, settings.drawRateDirection);
+    showLooks();
 }
 
-RuleSettings RuleWindow::settings() const {
-    RuleSettings live;
-    for (std::size_t i = 0; i < chHo_.size(); ++i) {
-        live.method[i] = chHo_[i]->isChecked();
+// The looks follow the method switches; until a method is switched the percentage box has a
+// background of its own.
+void RuleWindow::showLooks() {
+    showSevenGroupLook(chHo_[kSevenGroup]->isChecked());
+    showDrawRateLook(chHo_[kDrawRate]->isChecked());
+    if (!methodSwitched_) {
+        setBoxBackground(cmbDeme_, SystemColor::ButtonFace);
     }
-    for (std::size_t i = 0; i < ch7_.size(); ++i) {
-        live.sevenGroupOption[i] = ch7_[i]->isChecked();
-    }
-    for (std::size_t i = 0; i < chout_.size(); ++i) {
-        live.excludedGroup[i] = chout_[i]->isChecked();
-    }
-    live.drawRatePercent = cmbDeme_->currentText();
-    live.drawRateDirection = cmbUorD_->currentText();
-    return live;
 }
 
 void RuleWindow::showSevenGroupLook(bool on) {
@@ -315,51 +326,10 @@ void RuleWindow::showDrawRateLook(bool on) {
     }
 }
 
-// Whichever method box was clicked, both looks follow the switches; switching anything
-// while the draw-rate method is on sets the direction back to 以上.
-void RuleWindow::applyMethodLook() {
-    showSevenGroupLook(chHo_[kSevenGroup]->isChecked());
-    showDrawRateLook(chHo_[kDrawRate]->isChecked());
-    if (chHo_[kDrawRate]->isChecked()) {
-        cmbUorD_->setEditText(kAbove);
-    }
-}
-
-void RuleWindow::confirm() {
-    try {
-        if (!chHo_[kSevenGroup]->isChecked()) {
-            // 未出連帯率反映 (the fourth option) is kept.
-            for (std::size_t i = 0; i < 3; ++i) {
-                ch7_[i]->setChecked(false);
-            }
-            for (QCheckBox* box : chout_) {
-                box->setChecked(false);
-            }
-        }
-        if (!chHo_[kDrawRate]->isChecked()) {
-            cmbDeme_->setEditText(QStringLiteral("0"));
-            cmbUorD_->setEditText(QString());
-        }
-        if (floorFromText(cmbDeme_->currentText()) > 100) {
-            prompter_.warn(kAttentionTitle, QStringLiteral("条件は100%以内でお願いしますよ。"));
-        }
-        saveOptionsFile(optionsPath_, settings());
-    } catch (const RuntimeFault& fault) {
-        if (fault.kind() == FaultKind::FileUnwritable) {
-            prompter_.warn(kProgramTitle,
-                           fileFaultMessage(QStringLiteral("設定を保存できませんでした。"), fault));
-        } else {
-            prompter_.warn(kAttentionTitle, QStringLiteral("入力条件にエラーがあります。"));
-        }
-        return;
-    }
-    emit unloadRequested();
-}
-
 void RuleWindow::closeEvent(QCloseEvent* event) {
-    // The close box discards the edits like キャンセル: the registry destroys the window.
+    // The close box discards the edits like キャンセル: the record goes, and the window with it.
     event->ignore();
-    emit unloadRequested();
+    rules_.unload();
 }
 
 void RuleWindow::keyPressEvent(QKeyEvent* event) {

@@ -5,9 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "common/prompter.h"
-#include "rules/liverules.h"
-#include "rules/rulerecord.h"
+#include "rules/liverulerecord.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,23 +14,16 @@ class QPushButton;
 
 namespace kuji6 {
 
-// fmOp, "法則設定": where the rule methods are switched on and set. Its controls are the
-// live rule record: what they show, confirmed or not, is what a run uses.
+// fmOp, "法則設定": where the rule methods are switched on and set, a view of the live rule
+// record, which must be loaded. Every edit changes the record at once; 設定 confirms it,
+// キャンセル and the close box unload it, and the record's unload ends the window.
 class RuleWindow final : public QWidget {
     Q_OBJECT
   public:
-    RuleWindow(Prompter& prompter, QString optionsPath, RuleRecord& ruleBuffer,
-               QWidget* parent = nullptr);
-
-    // Puts the stored settings into the controls. A missing option.ini leaves the initial
-    // values; an unreadable one says so and leaves them too.
-    void loadSettings();
-
-    RuleSettings settings() const;
+    explicit RuleWindow(LiveRuleRecord& rules, QWidget* parent = nullptr);
 
   signals:
     void groupListRequested();
-    void unloadRequested();  // by 設定, キャンセル or the close box
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,16 +35,15 @@ class RuleWindow final : public QWidget {
     QWidget* buildExcludedGroups();
     QWidget* buildDrawRateLine();
     QWidget* buildButtons();
+    void connectEdits();
 
-    void applyRecord(const RuleRecord& record);
-    void applyMethodLook();
+    void showRecord();
+    void showLooks();
     void showSevenGroupLook(bool on);
     void showDrawRateLook(bool on);
-    void confirm();
 
-    Prompter& prompter_;
-    QString optionsPath_;
-    RuleRecord& ruleBuffer_;
+    LiveRuleRecord& rules_;
+    bool methodSwitched_ = false;  // since the record was loaded
 
     std::array<QCheckBox*, 3> chHo_{};
     std::array<QCheckBox*, 4> ch7_{};

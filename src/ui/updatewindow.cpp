@@ -15,23 +15,18 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "common/fields.h"
 #include "ui/controls.h"
 #include "ui/keyfilter.h"
 #include "ui/progresswindow.h"
 #include "ui/windowregistry.h"
-#include "update/httpfetch.h"
-#include "update/updatefile.h"
+#include "update/dataupdate.h"
 
 namespace kuji6 {
 
 namespace {
 
-const QString kTitle = QStringLiteral("kuji6ぽむりんUpdate");
 const QString kNetwork = QStringLiteral("ネットワーク");
 const QString kFile = QStringLiteral("ファイル");
-const QString kNotAnUpdateFile = QStringLiteral(
-    "このファイルはkuji6ぽむりんUpdateファイルではないか、又はデータが壊れています。");
 
 }  // namespace
 
@@ -132,7 +127,7 @@ void UpdateWindow::switchMode() {
     comSansyo_->setEnabled(false);
     // In network mode the box shows where the fetch goes; it cannot be typed over.
     txFilename_->setReadOnly(true);
-    txFilename_->setText(updateUrl().toString());
+    txFilename_->setText(services_.updateUrl.toString());
     enableGo();
 }
 
@@ -160,111 +155,17 @@ void UpdateWindow::clearFileName() {
     txFilename_->clear();
 }
 
+// The progress window is there for the whole update, every message included.
 void UpdateWindow::runUpdate() {
-    ProgressWindow& progress = windows_.openProgressWindow();
-    if (networkMode() && !download(progress)) {
-        return;
-    }
-    progress.setCaption(QStringLiteral("データ取得中"), true);
-    try {
-        const UpdateHeader header = readUpdateHeader(txFilename_->text());
-        if (header.magicWord != kUpdateMagicWord) {
-            fileFailure(nullptr);
-            return;
-        }
-        const MessageAnswer answer = services_.prompter.message(
-            MessageIcon::Warning, kTitle,
-            QString::number(header.kai) +
-                QStringLiteral(
-                    "回までのデータを更新します。以前のデータは上書きされますが、よろしいですか？"),
-            MessageButtons::OkCancel);
-        if (answer != MessageAnswer::Ok) {
-            finish();
-            return;
-        }
-        if (!readUpdate(progress)) {
-            windows_.unloadProgressWindow();
-            return;
-        }
-        if (!rewriteDataFiles(progress)) {
-            return;
-        }
-        progress.setCaption(QStringLiteral("終了しました"), false);
-        services_.prompter.inform(kTitle, QStringLiteral("データが更新されました"));
-        finish();
-    } catch (const RuntimeFault& fault) {
-        fileFailure(&fault);
-    }
-}
-
-bool UpdateWindow::download(ProgressWindow& progress) {
-    const MessageAnswer connected = services_.prompter.message(
-        MessageIcon::Information, QStringLiteral("AutoUpDate"),
-        QStringLiteral("インターネットに接続していますか？"), MessageButtons::YesNo);
-    if (connected != MessageAnswer::Yes) {
-        windows_.unloadProgressWindow();
-        return false;
-    }
-    progress.setCaption(QStringLiteral("通信中・・・・・"), false);
-    QByteArray body;
-    try {
-        body = fetchUrl(updateUrl());
-    } catch (const RuntimeFault&) {
-        services_.prompter.warn(
-            kTitle, QStringLiteral("ネットワークエラーです。接続の確認をしてください。"));
-        windows_.unloadProgressWindow();
-        return false;
-    }
-    try {
-        // Replaced whole, so that no tail of an older, longer download can survive.
-        saveBytes(body, services_.folder.updateFile());
-    } catch (const RuntimeFault& fault) {
-        services_.prompter.warn(
-            kTitle,
-            fileFaultMessage(QStringLiteral("更新ファイルを保存できませんでした。"), fault));
-        windows_.unloadProgressWindow();
-        return false;
-    }
-    txFilename_->setText(QDir::toNativeSeparators(services_.folder.updateFile()));
-    return true;
-}
-
-bool UpdateWindow::readUpdate(ProgressWindow& progress) {
-    try {
-        readUpdateFile(services_.state, txFilename_->text(), progress);
-    } catch (const RuntimeFault&) {
-        services_.prompter.warn(kTitle, kNotAnUpdateFile);
-    }
-    return services_.state.readCount >= kCompleteRead;
-}
-
-bool UpdateWindow::rewriteDataFiles(ProgressWindow& progress) {
-    try {
-        writeDataFiles(services_.state, services_.folder, progress);
-    } catch (const RuntimeFault& fault) {
-        // Not the update file's fault: the user is told which data file could not be written,
-        // and why.
-        services_.prompter.warn(
-            kTitle,
-            fileFaultMessage(QStringLiteral("データファイルを書き込めませんでした。"), fault));
-        windows_.unloadProgressWindow();
-        return false;
-    }
-    return true;
-}
-
-void UpdateWindow::fileFailure(const RuntimeFault* fault) {
-    if (fault && fault->kind() == FaultKind::FileNotFound) {
-        services_.prompter.inform(kTitle, QStringLiteral("ファイルが見つかりません。"));
-    } else {
-        services_.prompter.warn(kTitle, kNotAnUpdateFile);
-    }
+    DataUpdateContext update{services_.prompter, windows_.openProgressWindow(), services_.folder,
+                             services_.state, services_.updateUrl};
+    update.showDownloadedFile = [this](const QString& path) { txFilename_->setText(path); };
+    const bool over = runDataUpdate(
+        update, networkMode() ? UpdateSource::Network : UpdateSource::File, txFilename_->text());
     windows_.unloadProgressWindow();
-}
-
-void UpdateWindow::finish() {
-    windows_.unloadProgressWindow();
-    emit unloadRequested();
+    if (over) {
+        emit unloadRequested();
+    }
 }
 
 void UpdateWindow::closeEvent(QCloseEvent* event) {

@@ -12,11 +12,10 @@ class QPushButton;
 
 namespace kuji6 {
 
-class ProgressWindow;
 class WindowRegistry;
 
-// fmUpdate, "データの更新": brings the draw data up to date from an update file that is
-// downloaded or picked from disk, and rewrites the data files from it.
+// fmUpdate, "データの更新": where the data update (runDataUpdate) is started, from an update
+// file that is downloaded or picked from disk.
 class UpdateWindow final : public QWidget {
     Q_OBJECT
   public:
@@ -41,11 +40,6 @@ class UpdateWindow final : public QWidget {
     void clearFileName();
 
     void runUpdate();
-    bool download(ProgressWindow& progress);
-    bool readUpdate(ProgressWindow& progress);
-    bool rewriteDataFiles(ProgressWindow& progress);
-    void fileFailure(const RuntimeFault* fault);
-    void finish();
 
     AppServices& services_;
     WindowRegistry& windows_;

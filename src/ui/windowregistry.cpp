@@ -29,7 +29,12 @@ void unloadWindow(QPointer<Window>& window) {
 
 }  // namespace
 
-WindowRegistry::WindowRegistry(AppServices& services) : services_(services) {}
+WindowRegistry::WindowRegistry(AppServices& services)
+    : services_(services),
+      rules_(services.prompter, services.folder.optionsFile(), services.ruleBuffer) {
+    connect(&rules_, &LiveRuleRecord::showRequested, this, &WindowRegistry::showRuleView);
+    connect(&rules_, &LiveRuleRecord::unloaded, this, [this] { unloadWindow(ruleWindow_); });
+}
 
 WindowRegistry::~WindowRegistry() {
     unloadAll();
@@ -45,37 +50,33 @@ void WindowRegistry::showGroupList() {
     bringToFront(groupList_);
 }
 
-RuleWindow& WindowRegistry::ruleWindow() {
-    if (!ruleWindow_) {
-        ruleWindow_ = new RuleWindow(services_.prompter, services_.folder.optionsFile(),
-                                     services_.ruleBuffer);
-        QObject::connect(ruleWindow_, &RuleWindow::groupListRequested, ruleWindow_,
-                         [this] { showGroupList(); });
-        QObject::connect(ruleWindow_, &RuleWindow::unloadRequested, ruleWindow_,
-                         [this] { unloadRuleWindow(); });
-        ruleWindow_->loadSettings();
-    }
-    return *ruleWindow_;
+void WindowRegistry::showRuleWindow() {
+    rules_.show();
 }
 
-void WindowRegistry::showRuleWindow() {
-    RuleWindow& window = ruleWindow();
-    if (!window.isVisible()) {
-        // Beside the main window, so that the results and the comment stay in sight.
-        placeBeside(&window, main_);
+void WindowRegistry::showRuleView() {
+    if (!ruleWindow_) {
+        ruleWindow_ = new RuleWindow(rules_);
+        connect(ruleWindow_, &RuleWindow::groupListRequested, this, &WindowRegistry::showGroupList);
     }
-    bringToFront(&window);
+    if (!ruleWindow_->isVisible()) {
+        // Beside the main window, so that the results and the comment stay in sight.
+        placeBeside(ruleWindow_, main_);
+    }
+    bringToFront(ruleWindow_);
 }
 
 void WindowRegistry::unloadRuleWindow() {
-    unloadWindow(ruleWindow_);
+    rules_.unload();
 }
 
 void WindowRegistry::showUpdateWindow() {
     if (!updateWindow_) {
         updateWindow_ = new UpdateWindow(services_, *this);
-        QObject::connect(updateWindow_, &UpdateWindow::unloadRequested, updateWindow_,
-                         [this] { unloadUpdateWindow(); });
+        connect(updateWindow_, &UpdateWindow::unloadRequested, this, [this] {
+            unloadUpdateWindow();
+            emit updateWindowEnded();
+        });
     }
     if (!updateWindow_->isVisible()) {
         // It takes the place of the main window, which hides while it is open.

@@ -2,9 +2,10 @@
 
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 
-#include "rules/liverules.h"
+#include "rules/liverulerecord.h"
 #include "ui/appservices.h"
 #include "ui/grouplistwindow.h"
 #include "ui/progresswindow.h"
@@ -13,10 +14,12 @@
 
 namespace kuji6 {
 
-// Owns the secondary windows. Each is one instance, created on first use, shown or left
-// hidden, and destroyed by unload; the next use creates it afresh from its initial state.
-// As the run's view of the rule settings window it is also the live rule record.
-class WindowRegistry final : public LiveRules {
+// Owns the secondary windows and the live rule record they show. Each window is one instance,
+// created on first use, and destroyed by unload; the next use creates it afresh from its
+// initial state. The rule window exists only while it is wanted on the screen and the record
+// is loaded; the record's unload ends it.
+class WindowRegistry final : public QObject {
+    Q_OBJECT
   public:
     explicit WindowRegistry(AppServices& services);
     ~WindowRegistry() override;
@@ -29,11 +32,11 @@ class WindowRegistry final : public LiveRules {
     void showGroupList();
     GroupListWindow* groupList() const { return groupList_; }
 
-    // The rule settings window, created hidden (which reads option.ini) when absent.
-    RuleWindow& ruleWindow();
+    // The live rule record, which a run reads, and its window.
+    LiveRuleRecord& rules() { return rules_; }
     RuleWindow* existingRuleWindow() const { return ruleWindow_; }
-    void showRuleWindow();
-    void unloadRuleWindow();
+    void showRuleWindow();    // the record loaded first when absent
+    void unloadRuleWindow();  // the record discarded, and its window with it
 
     // The data update: its window, and the progress window that lives for one update.
     void showUpdateWindow();
@@ -43,15 +46,18 @@ class WindowRegistry final : public LiveRules {
     ProgressWindow* existingProgressWindow() const { return progressWindow_; }
     void unloadProgressWindow();
 
-    RuleSettings current() override { return ruleWindow().settings(); }
-    void show() override { showRuleWindow(); }
-    void unload() override { unloadRuleWindow(); }
-
     // What closing the main window does: no secondary window survives it.
     void unloadAll();
 
+  signals:
+    // The update window went by its own キャンセル, its close box or the end of an update.
+    void updateWindowEnded();
+
   private:
+    void showRuleView();
+
     AppServices& services_;
+    LiveRuleRecord rules_;
     QPointer<QWidget> main_;
     QPointer<GroupListWindow> groupList_;
     QPointer<RuleWindow> ruleWindow_;

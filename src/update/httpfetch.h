@@ -23,7 +23,7 @@ struct FetchLimits {
 QByteArray fetchUrl(const QUrl& url, const FetchLimits& limits = {});
 
 // Where update files are fetched from: the build's default, or KUJI6_UPDATE_URL when set
-// (for mirrors and tests).
+// (for mirrors and tests). The program asks once, at its start.
 QUrl updateUrl();
 
 }  // namespace kuji6

@@ -29,46 +29,46 @@ UpdateHeader readHeader(FieldReader& in) {
     return header;
 }
 
-void countRecord(PredictionState& state, UpdateProgress& progress) {
-    state.readCount = fitted<qint32>(qint64{state.readCount} + 1);
-    progress.setReadValue(state.readCount);
+void countRecord(DrawData& data, UpdateProgress& progress) {
+    data.readCount = fitted<qint32>(qint64{data.readCount} + 1);
+    progress.setReadValue(data.readCount);
 }
 
-void readInto(UpdateData& data, FieldReader& in, PredictionState& state, UpdateProgress& progress) {
-    data.header = readHeader(in);
+void readInto(UpdateData& staged, FieldReader& in, DrawData& data, UpdateProgress& progress) {
+    staged.header = readHeader(in);
     progress.setCaption(QStringLiteral("出目データの読み込み中・・・・"), true);
     for (int n = 1; n <= 43; ++n) {
-        data.drawRate[n] = in.byte();
-        data.numGroup[n] = in.byte();
-        countRecord(state, progress);
+        staged.drawRate[n] = in.byte();
+        staged.numGroup[n] = in.byte();
+        countRecord(data, progress);
     }
     progress.setCaption(QStringLiteral("連鎖データの読み込み中・・・・"), true);
-    data.lastKai = in.int16();
+    staged.lastKai = in.int16();
     for (int i = 0; i <= 5; ++i) {
-        data.lastNumbers[i] = in.byte();
+        staged.lastNumbers[i] = in.byte();
     }
-    countRecord(state, progress);
+    countRecord(data, progress);
     for (int slot = 1; slot <= 1849; ++slot) {
-        data.chain[slot] = in.byte();
-        countRecord(state, progress);
+        staged.chain[slot] = in.byte();
+        countRecord(data, progress);
     }
 }
 
-void take(PredictionState& state, const UpdateData& data) {
-    state.updateKai = data.header.kai;
-    state.updateNote = data.header.note;
+void take(DrawData& data, const UpdateData& staged) {
+    data.updateKai = staged.header.kai;
+    data.updateNote = staged.header.note;
     for (int n = 1; n <= 43; ++n) {
-        state.drawRate[n] = data.drawRate[n];
-        state.numGroup[n] = data.numGroup[n];
+        data.drawRate[n] = staged.drawRate[n];
+        data.numGroup[n] = staged.numGroup[n];
     }
-    state.lastKai = data.lastKai;
-    state.lastNumbers = data.lastNumbers;
-    state.rensaTable = data.chain;
+    data.lastKai = staged.lastKai;
+    data.lastNumbers = staged.lastNumbers;
+    data.rensaTable = staged.chain;
 }
 
-void countWritten(PredictionState& state, UpdateProgress& progress) {
-    state.writeCount = fitted<qint32>(qint64{state.writeCount} + 1);
-    progress.setWriteValue(state.writeCount);
+void countWritten(DrawData& data, UpdateProgress& progress) {
+    data.writeCount = fitted<qint32>(qint64{data.writeCount} + 1);
+    progress.setWriteValue(data.writeCount);
 }
 
 }  // namespace
@@ -78,26 +78,26 @@ UpdateHeader readUpdateHeader(const QString& path) {
     return readHeader(in);
 }
 
-void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress& progress) {
-    state.readCount = progress.readValue();
+void readUpdateFile(DrawData& data, const QString& path, UpdateProgress& progress) {
+    data.readCount = progress.readValue();
     FieldReader in = FieldReader::fromFile(path);
-    readUpdateFields(state, in, progress);
+    readUpdateFields(data, in, progress);
 }
 
-void readUpdateFields(PredictionState& state, FieldReader& in, UpdateProgress& progress) {
-    UpdateData data;
-    readInto(data, in, state, progress);
-    take(state, data);
+void readUpdateFields(DrawData& data, FieldReader& in, UpdateProgress& progress) {
+    UpdateData staged;
+    readInto(staged, in, data, progress);
+    take(data, staged);
 }
 
-void writeDataFiles(PredictionState& state, const ProgramFolder& folder, UpdateProgress& progress) {
-    state.writeCount = progress.writeValue();
-    const auto written = [&state, &progress] { countWritten(state, progress); };
+void writeDataFiles(DrawData& data, const ProgramFolder& folder, UpdateProgress& progress) {
+    data.writeCount = progress.writeValue();
+    const auto written = [&data, &progress] { countWritten(data, progress); };
     progress.setCaption(QStringLiteral("出目ファイルの書き込み中・・・・"), true);
-    const QByteArray deme = demeFileBytes(state.updateKai, state.drawRate, state.numGroup, written);
+    const QByteArray deme = demeFileBytes(data.updateKai, data.drawRate, data.numGroup, written);
     progress.setCaption(QStringLiteral("連鎖ファイルの書き込み中・・・・"), true);
     const QByteArray rensa =
-        rensaFileBytes(state.lastKai, state.lastNumbers, state.rensaTable, written);
+        rensaFileBytes(data.lastKai, data.lastNumbers, data.rensaTable, written);
     saveFilesTogether({{folder.demeFile(), deme}, {folder.rensaFile(), rensa}});
 }
 

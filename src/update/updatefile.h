@@ -6,13 +6,11 @@
 
 #include "common/fields.h"
 #include "common/programfolder.h"
-#include "engine/state.h"
+#include "datafiles/drawdata.h"
+#include "datafiles/updatefileformat.h"
 #include "update/updateprogress.h"
 
 namespace kuji6 {
-
-// The word an update file starts with.
-inline const QString kUpdateMagicWord = QStringLiteral("pomrinupdate");
 
 // Records of a complete update file: 43 draw-history records, the latest draw and 1849
 // chain values. The progress bars run to 1895, two short of full.
@@ -33,13 +31,13 @@ UpdateHeader readUpdateHeader(const QString& path);
 // the records read and drives the read bar. The file is read into a copy first: the tables
 // change only once all 1945 fields have been read, and a failure (raised) leaves them as
 // they were, with readCount below kCompleteRead.
-void readUpdateFile(PredictionState& state, const QString& path, UpdateProgress& progress);
+void readUpdateFile(DrawData& data, const QString& path, UpdateProgress& progress);
 // The same from fields at hand; readCount counts on from where it stands.
-void readUpdateFields(PredictionState& state, FieldReader& in, UpdateProgress& progress);
+void readUpdateFields(DrawData& data, FieldReader& in, UpdateProgress& progress);
 
 // Writes the shared tables to data/deme.ini and data/rensa.ini. writeCount counts the
 // records and drives the write bar. Both files are replaced together or not at all, even
 // across a crash (see saveFilesTogether).
-void writeDataFiles(PredictionState& state, const ProgramFolder& folder, UpdateProgress& progress);
+void writeDataFiles(DrawData& data, const ProgramFolder& folder, UpdateProgress& progress);
 
 }  // namespace kuji6

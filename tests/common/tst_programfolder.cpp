@@ -36,7 +36,7 @@ void ProgramFolderTest::readOnlyCopyStartsFromItsOwnData() {
     QFile deme(folder.demeFile());
     QVERIFY(deme.open(QIODevice::ReadOnly));
     QCOMPARE(deme.readAll(), QByteArray("2001,0\r\n"));
-    PredictionState state;
+    DrawData state;
     QString nextDraw;
     loadChainList(state, folder, [&](const QString& next) { nextDraw = next; });
     QCOMPARE(nextDraw, QStringLiteral("2038"));

@@ -35,7 +35,7 @@ struct Loaded {
     QList<int> chainList;  // rensaTable[1..10] after reading data/rens.ini back
 };
 
-Loaded load(const ProgramFolderFixture& dir, PredictionState& state) {
+Loaded load(const ProgramFolderFixture& dir, DrawData& state) {
     Loaded loaded;
     loadChainRanking(state, dir.folder(),
                      [&loaded](const QString& text) { loaded.nextDraw = text; });
@@ -50,7 +50,7 @@ Loaded load(const ProgramFolderFixture& dir, PredictionState& state) {
 Loaded load(const QByteArray& rensa) {
     ProgramFolderFixture dir;
     dir.write(QStringLiteral("data/rensa.ini"), rensa);
-    PredictionState state;
+    DrawData state;
     return load(dir, state);
 }
 
@@ -139,7 +139,7 @@ void ChainFilesTest::nextDrawNumber() {
     QFETCH(QString, shown);
     ChainData data = latestDraw({1, 2, 3, 4, 5, 6});
     data.lastKai = static_cast<qint16>(lastKai);
-    PredictionState state;
+    DrawData state;
     ProgramFolderFixture dir;
     dir.write(QStringLiteral("data/rensa.ini"), data.bytes());
     QCOMPARE(load(dir, state).nextDraw, shown);
@@ -166,7 +166,7 @@ void ChainFilesTest::failuresLeaveTheChainListAlone() {
         dir.write(QStringLiteral("data/rensa.ini"), rensa);
     }
     dir.write(QStringLiteral("data/rens.ini"), "1,2,3,4,5,6,7,8,9,10\r\n");
-    PredictionState state;
+    DrawData state;
     bool shown = false;
     try {
         loadChainRanking(state, dir.folder(), [&shown](const QString&) { shown = true; });

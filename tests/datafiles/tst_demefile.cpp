@@ -51,7 +51,7 @@ void DemeFileTest::loadsAllLayouts() {
     QFETCH(int, kai);
     ProgramFolderFixture dir;
     dir.write(QStringLiteral("data/deme.ini"), bytes);
-    PredictionState state;
+    DrawData state;
     readDemeFile(state, dir.folder().demeFile());
     QCOMPARE(state.demeKai, kai);
     if (kai != 2037) {
@@ -80,7 +80,7 @@ void DemeFileTest::failures() {
     QFETCH(int, kind);
     ProgramFolderFixture dir;
     dir.write(QStringLiteral("data/deme.ini"), bytes);
-    PredictionState state;
+    DrawData state;
     try {
         readDemeFile(state, dir.folder().demeFile());
         QFAIL("a bad deme.ini was read");
@@ -93,7 +93,7 @@ void DemeFileTest::failures() {
 void DemeFileTest::valuesBeforeAFailureStay() {
     ProgramFolderFixture dir;
     dir.write(QStringLiteral("data/deme.ini"), demeFile(65).replace("30,6", "999,6"));
-    PredictionState state;
+    DrawData state;
     state.drawRate[43] = 77;
     QVERIFY_THROWS_EXCEPTION(RuntimeFault, readDemeFile(state, dir.folder().demeFile()));
     QCOMPARE(state.drawRate[19], Byte{29});  // read before the bad value of number 20

@@ -110,12 +110,12 @@ void GroupRulesTest::verdicts() {
     RunFixture run;
     run.useGroupList();
     RunContext context = run.context();
-    // Mode 3, line 2: positions 11..15.
+    // The wide-range course, line 2: positions 11..15.
     for (int k = 0; k < 5; ++k) {
         run.state.candidate[11 + k] = static_cast<Byte>(line[k]);
     }
     run.state.favNumber = static_cast<Byte>(favourite);
-    checkGroupRules(context, sevenGroupSettings(settings), 3, 2);
+    checkGroupRules(context, sevenGroupSettings(settings), Course::Wide, 2);
     QCOMPARE(int(run.state.runStatus), status);
     QCOMPARE(run.prompter.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
     if (!message.isEmpty()) {
@@ -134,13 +134,13 @@ void GroupRulesTest::rejectedLineIsRedrawn() {
         run.state.posAccepted[p] = 1;
     }
     run.state.runStatus = RunStatus::Redraw;
-    applyGroupVerdict(context, 3, 1);
+    applyGroupVerdict(context, Course::Wide, 1);
     QCOMPARE(run.state.workFlag, Byte{0});
     for (int p = 1; p <= 15; ++p) {
         QCOMPARE(run.state.posAccepted[p], Byte(p >= 6 && p <= 10 ? 0 : 1));
     }
     run.state.runStatus = RunStatus::Redraw;
-    applyGroupVerdict(context, 2, 4);  // the line index means nothing in mode 2
+    applyGroupVerdict(context, Course::Steady, 4);  // the line index means nothing there
     QCOMPARE(run.state.posAccepted[1], Byte{0});
     QCOMPARE(run.state.posAccepted[11], Byte{1});
 }
@@ -152,7 +152,7 @@ void GroupRulesTest::contradictionEndsTheBusyDisplay() {
     run.display.progressVisible = true;
     run.display.commentVisible = false;
     run.state.runStatus = RunStatus::Stop;
-    applyGroupVerdict(context, 2, 0);
+    applyGroupVerdict(context, Course::Steady, 0);
     QVERIFY(!run.display.busy && !run.display.progressVisible && run.display.commentVisible);
     QCOMPARE(run.rules.shows, 1);
 }

@@ -48,7 +48,7 @@ void NumberRulesTest::chainRule() {
 void NumberRulesTest::chainOnDrawRateOffAcceptsEverything() {
     RunFixture run;
     RunContext context = run.context();
-    checkDrawRateRule(context, methods(true, false), 2, 0);
+    checkDrawRateRule(context, methods(true, false), Course::Steady, 0);
     for (int p = 1; p <= 6; ++p) {
         QCOMPARE(run.state.posAccepted[p], Byte{1});
     }
@@ -95,7 +95,7 @@ void NumberRulesTest::drawRate() {
     if (dice > 0) {
         run.random.pushDice({dice});
     }
-    checkDrawRateRule(context, methods(true, true, direction), 2, 0);
+    checkDrawRateRule(context, methods(true, true, direction), Course::Steady, 0);
     QCOMPARE(run.state.posAccepted[1], Byte(accepted ? 1 : 0));
     QVERIFY(run.random.values.empty() && !run.random.exhausted);
 }
@@ -103,10 +103,11 @@ void NumberRulesTest::drawRate() {
 void NumberRulesTest::wideRangePositions() {
     RunFixture run;
     RunContext context = run.context();
-    checkDrawRateRule(context, methods(false, false), 3, 5);
+    checkDrawRateRule(context, methods(false, false), Course::Wide, 5);
     QCOMPARE(run.state.posAccepted[25], Byte{1});
-    checkDrawRateRule(context, methods(false, false), 7, 5);  // another mode examines nothing
-    QVERIFY_THROWS_EXCEPTION(RuntimeFault, checkDrawRateRule(context, methods(false, false), 3, 6));
+    checkDrawRateRule(context, methods(false, false), Course::Luck, 5);  // examines nothing
+    QVERIFY_THROWS_EXCEPTION(RuntimeFault,
+                             checkDrawRateRule(context, methods(false, false), Course::Wide, 6));
 }
 
 QTEST_GUILESS_MAIN(NumberRulesTest)

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "engine/sheet.h"
+#include "engine/pageturns.h"
 
 using namespace kuji6;
 

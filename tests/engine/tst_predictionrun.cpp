@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "engine/pageturns.h"
 #include "engine/predictionrun.h"
 #include "runfixture.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 RunInputs luckInputs(const QString& favourite = QStringLiteral("7")) {
     return {QStringLiteral("20000"), favourite,           QStringLiteral("1"),
-            QStringLiteral("1"),     QStringLiteral("1"), 0};
+            QStringLiteral("1"),     QStringLiteral("1"), Course::Luck};
 }
 
 // Starts a run whose single warm-up draw (the clock stands at second 0) is followed by the
@@ -25,6 +26,14 @@ void start(RunFixture& run, const RunInputs& inputs, std::initializer_list<int> 
 }
 
 const QString kErrorText = QStringLiteral("入力条件にエラーがあります。");
+
+// A rule record that fails as a programming error would.
+class BrokenRules final : public LiveRules {
+  public:
+    RuleSettings current() override { throw std::logic_error("broken"); }
+    void show() override {}
+    void unload() override {}
+};
 
 }  // namespace
 
@@ -41,6 +50,7 @@ class PredictionRunTest : public QObject {
     void favouriteOutOfRange();
     void errorPath_data();
     void errorPath();
+    void programmingErrorIsNoInputError();
     void favouriteIsTheCheckedWholeNumber();
     void moreThanTwoExcludedGroupsRefuseEveryCourse();
     void newRunReturnsToPageOne();
@@ -165,6 +175,16 @@ void PredictionRunTest::errorPath() {
     QVERIFY(!run.display.saveEnabled);
 }
 
+void PredictionRunTest::programmingErrorIsNoInputError() {
+    RunFixture run;
+    BrokenRules broken;
+    RunContext context{run.state,    run.random, run.sheet,       run.display,
+                       run.prompter, broken,     run.dir.folder()};
+    run.random.pushFiller(1);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, startRun(context, run.clock, luckInputs()));
+    QVERIFY(run.prompter.shown.isEmpty());
+}
+
 void PredictionRunTest::favouriteIsTheCheckedWholeNumber() {
     RunFixture run;
     start(run, luckInputs(QStringLiteral("43.5")), {5, 42, 12, 1, 30});
@@ -231,8 +251,8 @@ void PredictionRunTest::prices() {
     QFETCH(QString, combinations);
     QFETCH(QString, draws);
     QFETCH(QString, price);
-    const RunInputs inputs{
-        QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws, course};
+    const RunInputs inputs{QStringLiteral("20000"), QStringLiteral("7"), combinations, units, draws,
+                           courseAt(course)};
     QCOMPARE(formatPrice(purchasePrice(inputs)), price);
 }
 

@@ -97,7 +97,7 @@ void WideCourseTest::sixCombinationsFailTheRun() {
     RunContext context = run.context();
     startRun(context, run.clock,
              {QStringLiteral("20000"), QStringLiteral("43"), QStringLiteral("6"),
-              QStringLiteral("1"), QStringLiteral("1"), 2});
+              QStringLiteral("1"), QStringLiteral("1"), Course::Wide});
     QCOMPARE(run.prompter.texts(), QStringList{"入力条件にエラーがあります。"});
     QCOMPARE(run.filledLines(), QStringList{});
 }

@@ -5,7 +5,7 @@
 #include "common/fields.h"
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
-#include "drawhistory.h"
+#include "datafiles/drawhistory.h"
 #include "fakes.h"
 #include "rules/rulerecord.h"
 #include "sheets/predictionfile.h"
@@ -49,24 +49,24 @@ void fieldReader(QByteArrayView data) {
 }
 
 void demeFile(QByteArrayView data) {
-    PredictionState state;
+    DrawData tables;
     FieldReader in(bytesOf(data));
     try {
-        readDemeFields(state, in);
+        readDemeFields(tables, in);
     } catch (const RuntimeFault&) {
     }
 }
 
 void chainFiles(QByteArrayView data) {
-    PredictionState state;
+    DrawData tables;
     try {
         FieldReader rensa(bytesOf(data));
-        rankChainScores(state, readChainTable(state, rensa));
+        rankChainScores(tables, readChainTable(tables, rensa));
     } catch (const RuntimeFault&) {
     }
     try {
         FieldReader rens(bytesOf(data));
-        readRensFields(state, rens);
+        readRensFields(tables, rens);
     } catch (const RuntimeFault&) {
     }
 }
@@ -90,19 +90,19 @@ void predictionFile(QByteArrayView data) {
 }
 
 void updateFile(QByteArrayView data) {
-    PredictionState state;
+    DrawData tables;
     test::FakeProgress progress;
     FieldReader in(bytesOf(data));
     try {
-        readUpdateFields(state, in, progress);
+        readUpdateFields(tables, in, progress);
     } catch (const RuntimeFault&) {
     }
 }
 
 void drawHistory(QByteArrayView data) {
     try {
-        tools::parseDrawHistory(bytesOf(data), QStringLiteral("fuzz"));
-    } catch (const tools::ToolError&) {
+        parseDrawHistory(bytesOf(data), QStringLiteral("fuzz"));
+    } catch (const HistoryError&) {
     }
 }
 

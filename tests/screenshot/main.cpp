@@ -15,6 +15,7 @@
 
 #include "ui/program.h"
 #include "ui/windowregistry.h"
+#include "update/httpfetch.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     kuji6::Program running(
-        kuji6::ProgramFolder(QApplication::applicationDirPath() + QStringLiteral("/..")));
+        kuji6::ProgramFolder(QApplication::applicationDirPath() + QStringLiteral("/..")),
+        kuji6::updateUrl());
     kuji6::Application& program = running.application();
     program.start();
     kuji6::MainWindow* main = program.mainWindow();
@@ -63,7 +65,7 @@ int main(int argc, char** argv) {
         });
         return app.exec();
     }
-    main->selectCourse(args.value(2, QStringLiteral("0")).toInt());
+    main->selectCourse(kuji6::courseAt(args.value(2, QStringLiteral("0")).toInt()));
     main->findChild<QComboBox*>(QStringLiteral("Cmbno"))
         ->setEditText(args.value(3, QStringLiteral("7")));
     main->findChild<QComboBox*>(QStringLiteral("CmbABC"))

@@ -48,7 +48,7 @@ QStringList tabStops(QWidget* window) {
 
 void ProgramHarness::start(const ProgramFolder& folder) {
     app = std::make_unique<Application>(
-        AppServices{state, random, clock, prompter, folder, ruleBuffer});
+        AppServices{state, random, clock, prompter, folder, ruleBuffer, updateUrl});
     app->start();
 }
 

@@ -13,6 +13,7 @@
 #include "programfolderfixture.h"
 #include "rules/rulerecord.h"
 #include "ui/application.h"
+#include "update/httpfetch.h"
 
 namespace kuji6::test {
 
@@ -32,6 +33,7 @@ struct ProgramHarness {
     FixedClock clock;
     FakePrompter prompter;
     RuleRecord ruleBuffer;
+    QUrl updateUrl = kuji6::updateUrl();  // as the program takes it at its start
     std::unique_ptr<Application> app;
 
     void start() { start(dir.folder()); }

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "engine/runcontext.h"
-#include "engine/sheet.h"
 #include "engine/state.h"
 #include "fakes.h"
 #include "programfolderfixture.h"
+#include "sheets/sheet.h"
 
 namespace kuji6::test {
 

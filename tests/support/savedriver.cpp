@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #include "common/programfolder.h"
-#include "engine/state.h"
+#include "datafiles/drawdata.h"
 #include "fakes.h"
 #include "rules/rulerecord.h"
 #include "update/updatefile.h"
@@ -28,7 +28,7 @@ void announce() {
 }
 
 int update(const ProgramFolder& folder, const QStringList& files) {
-    PredictionState state;
+    DrawData state;
     test::FakeProgress progress;
     announce();
     do {

@@ -35,7 +35,7 @@ using Pair = std::pair<QByteArray, QByteArray>;
 // The data files an update makes, through a complete update in a folder of its own.
 Pair pairMadeBy(const QString& updateFile) {
     const ProgramFolderFixture scratch;
-    PredictionState state;
+    DrawData state;
     FakeProgress progress;
     readUpdateFile(state, updateFile, progress);
     writeDataFiles(state, scratch.folder(), progress);

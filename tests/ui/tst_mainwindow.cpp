@@ -53,6 +53,7 @@ class MainWindowTest : public QObject {
     void tabStops();
     void goShowsTheLines();
     void goReportsErrors();
+    void luckGoBuildsNoWidget();
     void linesOfPageTwoStayHidden();
     void pagesKeepTheWindowSize();
     void windowsKeepTheirNaturalSize_data();
@@ -132,7 +133,7 @@ void MainWindowTest::courseSwitch() {
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
 
     const bool steady = course == 1;
-    QCOMPARE(program.main()->selectedCourse(), course);
+    QCOMPARE(courseIndex(program.main()->selectedCourse()), course);
     QVERIFY(program.control<QRadioButton>(QStringLiteral("OpCose(%1)").arg(course))->isChecked());
     auto* cmbABC = program.control<QComboBox>(QStringLiteral("CmbABC"));
     QCOMPARE(cmbABC->isEnabled(), !steady);
@@ -247,6 +248,19 @@ void MainWindowTest::goReportsErrors() {
     QVERIFY(!program.menuItem(QStringLiteral("MnSave"))->isEnabled());
 }
 
+// The luck course uses no rules: its GO builds nothing, not even a hidden window.
+void MainWindowTest::luckGoBuildsNoWidget() {
+    Program program;
+    program.start();
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    const qsizetype widgets = QApplication::allWidgets().size();
+    program.pressGo();
+    QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+}
+
 void MainWindowTest::linesOfPageTwoStayHidden() {
     Program program;
     program.start();
@@ -319,7 +333,7 @@ void MainWindowTest::windowsKeepTheirNaturalSize() {
     Program program;
     program.start();
     program.main()->show();
-    program.main()->selectCourse(2);
+    program.main()->selectCourse(Course::Wide);
     if (!menuItem.isEmpty()) {
         program.menuItem(menuItem)->trigger();
     }

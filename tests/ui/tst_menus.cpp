@@ -71,7 +71,7 @@ void MenusTest::menuTree() {
 void MenusTest::backClosesTheRuleWindowAndResets() {
     ProgramHarness program;
     program.start();
-    program.main()->selectCourse(2);
+    program.main()->selectCourse(Course::Wide);
     program.menuItem(QStringLiteral("MnOp"))->trigger();
     QVERIFY(program.windows().existingRuleWindow()->isVisible());
     program.menuItem(QStringLiteral("MnBack"))->trigger();
@@ -84,7 +84,7 @@ void MenusTest::backClosesTheRuleWindowAndResets() {
 void MenusTest::quitClosesEverything() {
     ProgramHarness program;
     program.start();
-    program.main()->selectCourse(1);
+    program.main()->selectCourse(Course::Steady);
     program.menuItem(QStringLiteral("MnOp"))->trigger();
     program.menuItem(QStringLiteral("MnColor"))->trigger();
     QSignalSpy finished(program.app.get(), &Application::finished);

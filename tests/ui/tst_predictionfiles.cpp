@@ -30,7 +30,7 @@ QStringList shown(const ProgramHarness& program) {
     for (const char* box : {"Cmbno", "CmbABC", "Cmbkutisuu", "Cmbkeizoku", "CmbRimit"}) {
         texts << program.control<QComboBox>(QLatin1String(box))->currentText();
     }
-    texts << QString::number(program.main()->selectedCourse());
+    texts << QString::number(courseIndex(program.main()->selectedCourse()));
     return texts;
 }
 
@@ -112,7 +112,7 @@ void PredictionFilesTest::roundTrip() {
     ProgramHarness program;
     program.start();
     program.main()->show();
-    program.main()->selectCourse(course);
+    program.main()->selectCourse(courseAt(course));
     program.setText(QStringLiteral("Cmbno"), QStringLiteral("40"));
     program.setText(QStringLiteral("CmbABC"), QStringLiteral("2"));
     program.setText(QStringLiteral("Cmbkeizoku"), QStringLiteral("3"));

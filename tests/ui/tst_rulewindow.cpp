@@ -29,7 +29,7 @@ struct RulesOpen : ProgramHarness {
         }
         start();
         main()->show();
-        main()->selectCourse(1);
+        main()->selectCourse(Course::Steady);
         QTest::mouseClick(control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
     }
     RuleWindow* window() const { return windows().existingRuleWindow(); }

@@ -87,7 +87,7 @@ struct Saving : ProgramHarness {
         press(update, "ComGo");
     }
     void confirmRules() {
-        main()->selectCourse(1);
+        main()->selectCourse(Course::Steady);
         menuItem(QStringLiteral("MnOp"))->trigger();
         RuleWindow* rules = windows().existingRuleWindow();
         QTest::mouseClick(find<QCheckBox>(rules, QStringLiteral("ChHo(1)")), Qt::LeftButton);
@@ -99,7 +99,7 @@ struct Saving : ProgramHarness {
         menuItem(QStringLiteral("MnSave"))->trigger();
     }
     void download(const TestHttpServer& server) {
-        const UpdateUrlOverride mirror(server.url());
+        updateUrl = server.url();
         menuItem(QStringLiteral("Mndata"))->trigger();
         auto* source = find<QComboBox>(windows().existingUpdateWindow(), QStringLiteral("CmbSel"));
         source->setCurrentIndex(0);

@@ -156,7 +156,7 @@ void SpecialFilesTest::readers() {
         program.setText(QStringLiteral("Cmbno"), QStringLiteral("50"));
         program.pressGo();
     } else if (file == QStringLiteral("option.ini")) {
-        program.main()->selectCourse(1);
+        program.main()->selectCourse(Course::Steady);
         program.menuItem(QStringLiteral("MnOp"))->trigger();
     } else if (file == QStringLiteral("prediction")) {
         program.prompter.fileAnswers.push_back(program.dir.path(read.path));

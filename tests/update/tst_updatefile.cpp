@@ -29,7 +29,7 @@ QByteArray changedUpdate() {
 }
 
 struct ReadResult {
-    PredictionState state;
+    DrawData state;
     FakeProgress progress;
     bool failed = false;
 };
@@ -65,7 +65,7 @@ class UpdateFileTest : public QObject {
 void UpdateFileTest::readsACompleteFile() {
     const auto result = read(changedUpdate());
     QVERIFY(!result->failed);
-    const PredictionState& state = result->state;
+    const DrawData& state = result->state;
     QCOMPARE(state.readCount, kCompleteRead);
     QCOMPARE(result->progress.read, 1893);
     QCOMPARE(state.updateKai, qint16{2040});
@@ -164,7 +164,7 @@ void UpdateFileTest::rewriteGivesTheDataFiles() {
     QCOMPARE(rensa, update.mid(44, 44).join('\n') + "\n");
     QVERIFY(rensa.startsWith("2039,"));
 
-    PredictionState back;
+    DrawData back;
     readDemeFile(back, dir.folder().demeFile());
     QCOMPARE(back.demeKai, qint16{2040});
     QVERIFY(back.drawRate == result->state.drawRate);

@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "statistics.h"
+#include "datafiles/statistics.h"
 
-#include <QDir>
 #include <array>
 #include <span>
 
-#include "common/fields.h"
-#include "update/updatefile.h"
-
-namespace kuji6::tools {
+namespace kuji6 {
 
 namespace {
 
 std::span<const Draw> lastDraws(const std::vector<Draw>& history, std::optional<int> window) {
     if (window && *window < 1) {
-        throw ToolError("--window must be at least 1");
+        throw HistoryError("--window must be at least 1");
     }
     const std::size_t count =
         window ? std::min(history.size(), static_cast<std::size_t>(*window)) : history.size();
@@ -50,12 +46,12 @@ void computeChains(std::span<const Draw> draws, DataTables& tables) {
     for (int slot = 1; slot <= 1849; ++slot) {
         const int count = counts[static_cast<std::size_t>(slot)];
         if (count > 255) {
-            throw ToolError(QStringLiteral("chain count %1 -> %2 is %3, above the 255 the data "
-                                           "file can hold; use --window to take fewer draws")
-                                .arg((slot - 1) / 43 + 1)
-                                .arg((slot - 1) % 43 + 1)
-                                .arg(count)
-                                .toStdString());
+            throw HistoryError(QStringLiteral("chain count %1 -> %2 is %3, above the 255 the data "
+                                              "file can hold; use --window to take fewer draws")
+                                   .arg((slot - 1) / 43 + 1)
+                                   .arg((slot - 1) % 43 + 1)
+                                   .arg(count)
+                                   .toStdString());
         }
         tables.chain[slot] = static_cast<Byte>(count);
     }
@@ -78,28 +74,4 @@ DataTables computeStatistics(const std::vector<Draw>& history, std::optional<int
     return tables;
 }
 
-void writeDataFiles(const DataTables& tables, const QString& folder) {
-    if (!QDir().mkpath(folder)) {
-        throw ToolError(QStringLiteral("cannot create folder %1").arg(folder).toStdString());
-    }
-    const QDir dir(folder);
-    const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
-    const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
-    try {
-        saveFilesTogether({{dir.filePath(QStringLiteral("deme.ini")), deme},
-                           {dir.filePath(QStringLiteral("rensa.ini")), rensa}});
-    } catch (const RuntimeFault& fault) {
-        throw ToolError(
-            QStringLiteral("cannot write %1: %2").arg(fault.file(), fault.detail()).toStdString());
-    }
-}
-
-QByteArray updateFileBytes(const DataTables& tables, const QString& note) {
-    FieldWriter header;
-    header.text(kUpdateMagicWord).number(tables.kai).text(note).endLine();
-    const QByteArray deme = demeFileBytes(tables.kai, tables.drawRate, tables.numGroup);
-    const QByteArray rensa = rensaFileBytes(tables.lastKai, tables.lastNumbers, tables.chain);
-    return header.bytes() + deme.mid(deme.indexOf('\n') + 1) + rensa;
-}
-
-}  // namespace kuji6::tools
+}  // namespace kuji6

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "engine/sheet.h"
+#include "sheets/sheet.h"
 
 #include "common/fault.h"
 
@@ -12,12 +12,6 @@ void checkLine(int index) {
     if (index < 0 || index >= Sheet::kLines) {
         throw RuntimeFault(FaultKind::IndexOutOfRange, QString::number(index));
     }
-}
-
-void showTwoPages(Sheet& sheet, PredictionState& state, int page) {
-    state.workFlag = static_cast<Byte>(page);
-    showPage(sheet, state.workFlag);
-    sheet.setPageText(QString::number(state.workFlag) + QStringLiteral("/2page"));
 }
 
 }  // namespace
@@ -76,18 +70,6 @@ void clearResultLines(Sheet& sheet) {
     for (int line = 0; line < Sheet::kLines; ++line) {
         sheet.setLine(line, {});
     }
-}
-
-void turnToNextPage(Sheet& sheet, PredictionState& state) {
-    showTwoPages(sheet, state, 2);
-    sheet.setNextEnabled(false);
-    sheet.setPreviousEnabled(true);
-}
-
-void turnToPreviousPage(Sheet& sheet, PredictionState& state) {
-    showTwoPages(sheet, state, 1);
-    sheet.setPreviousEnabled(false);
-    sheet.setNextEnabled(true);
 }
 
 }  // namespace kuji6

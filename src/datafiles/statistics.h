@@ -6,11 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "datafiles/chainfiles.h"
-#include "datafiles/demefile.h"
-#include "drawhistory.h"
+#include "datafiles/drawdata.h"
+#include "datafiles/drawhistory.h"
 
-namespace kuji6::tools {
+namespace kuji6 {
 
 // Everything data/deme.ini and data/rensa.ini hold, computed from a draw history.
 struct DataTables {
@@ -30,11 +29,4 @@ struct DataTables {
 // file and is refused.
 DataTables computeStatistics(const std::vector<Draw>& history, std::optional<int> window);
 
-// Writes DIR/deme.ini and DIR/rensa.ini.
-void writeDataFiles(const DataTables& tables, const QString& folder);
-
-// An update file with the same tables: the header "pomrinupdate", the last draw and
-// `note`, then the lines of deme.ini after its header and all lines of rensa.ini.
-QByteArray updateFileBytes(const DataTables& tables, const QString& note);
-
-}  // namespace kuji6::tools
+}  // namespace kuji6

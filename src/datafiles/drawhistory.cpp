@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "drawhistory.h"
+#include "datafiles/drawhistory.h"
 
 #include <QDate>
 #include <QList>
 
 #include "common/systemfile.h"
 
-namespace kuji6::tools {
+namespace kuji6 {
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int kColumns = 9;
 constexpr qint64 kLargestHistory = 16 * 1024 * 1024;
 
 [[noreturn]] void refuse(const QString& where, const QString& what) {
-    throw ToolError((where + QStringLiteral(": ") + what).toStdString());
+    throw HistoryError((where + QStringLiteral(": ") + what).toStdString());
 }
 
 int integerColumn(const QString& text, int min, int max, const QString& where, const char* name) {
@@ -92,4 +92,4 @@ std::vector<Draw> readDrawHistory(const QString& path) {
     return parseDrawHistory(csv, path);
 }
 
-}  // namespace kuji6::tools
+}  // namespace kuji6

@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/table.h"
+#include "common/table.h"
 
-namespace kuji6::tools {
+namespace kuji6 {
 
 // One draw of the lottery: its number, date, six main numbers and the bonus number.
 struct Draw {
@@ -19,8 +19,9 @@ struct Draw {
     Byte bonus = 0;
 };
 
-// A history or statistics problem, reported to the user as it stands.
-class ToolError : public std::runtime_error {
+// A draw history that cannot be read or made into statistics: where and why, to be reported
+// to the user as it stands.
+class HistoryError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
@@ -31,4 +32,4 @@ class ToolError : public std::runtime_error {
 std::vector<Draw> parseDrawHistory(const QByteArray& csv, const QString& sourceName);
 std::vector<Draw> readDrawHistory(const QString& path);
 
-}  // namespace kuji6::tools
+}  // namespace kuji6

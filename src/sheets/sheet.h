@@ -5,8 +5,6 @@
 #include <QString>
 #include <array>
 
-#include "engine/state.h"
-
 namespace kuji6 {
 
 // Told about every change of the sheet, so that a window can show it as it happens.
@@ -57,9 +55,5 @@ void showPage(Sheet& sheet, int page);
 
 // Empties all ten result lines; which page is shown stays as it is.
 void clearResultLines(Sheet& sheet);
-
-// The ">" and "<" buttons. The page number passes through the shared work flag.
-void turnToNextPage(Sheet& sheet, PredictionState& state);
-void turnToPreviousPage(Sheet& sheet, PredictionState& state);
 
 }  // namespace kuji6
