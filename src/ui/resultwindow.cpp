@@ -51,6 +51,8 @@ ResultWindow::ResultWindow(AppServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("当選番号の入力"));
     buildControls();
     proposeDraw();
+    // The draw and the date are proposed: the numbers are what is typed first.
+    txNum_[0]->setFocus();
 }
 
 void ResultWindow::buildControls() {

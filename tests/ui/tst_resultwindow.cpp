@@ -123,6 +123,7 @@ void ResultWindowTest::proposesTheNextDraw() {
     QCOMPARE(ProgramHarness::find<QLineEdit>(window, QStringLiteral("TxResultDay"))->text(),
              QStringLiteral("2025/10/02"));
     QVERIFY(!ProgramHarness::find<QLabel>(window, QStringLiteral("LbResultNote"))->isVisible());
+    QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("TxNum(0)"));
     QCOMPARE(ProgramHarness::find<QPushButton>(window, QStringLiteral("ComResultOk"))->text(),
              QStringLiteral("登録"));
     QCOMPARE(ProgramHarness::find<QPushButton>(window, QStringLiteral("ComResultCancel"))->text(),
