@@ -283,13 +283,13 @@ std::optional<QByteArray> bytesToPutBack(const QString& path) {
     }
 }
 
-// Makes the renames last in the folder and in each folder below it that a file went to.
-void syncFolders(const LockedFolder& folder, const std::vector<Pending>& pending,
-                 const QString& shown) {
+// Makes the renames last in the folder and in each folder below it that one of `targets` went
+// to.
+void syncFolders(const LockedFolder& folder, const QStringList& targets, const QString& shown) {
     folder.sync(shown);
     QStringList below;
-    for (const Pending& file : pending) {
-        const QString path = QFileInfo(file.path).absolutePath();
+    for (const QString& target : targets) {
+        const QString path = QFileInfo(target).absolutePath();
         if (folder.nameOf(path) != QStringLiteral(".") && !below.contains(path)) {
             below << path;
         }
@@ -301,6 +301,14 @@ void syncFolders(const LockedFolder& folder, const std::vector<Pending>& pending
             unwritable(errno, shown);
         }
     }
+}
+
+QStringList pathsOf(const std::vector<Pending>& pending) {
+    QStringList paths;
+    for (const Pending& file : pending) {
+        paths << file.path;
+    }
+    return paths;
 }
 
 // Gives the first `count` files of `pending`, already replaced, their old bytes again, as one
@@ -332,7 +340,7 @@ void putBack(const LockedFolder& folder, std::vector<Pending>& pending, std::siz
                 unwritable(errno, path);
             }
         }
-        syncFolders(folder, pending, shown);
+        syncFolders(folder, pathsOf(pending), shown);
         dropRecord(folder, shown);
     } catch (const RuntimeFault&) {
         for (Pending& file : pending) {
@@ -373,12 +381,14 @@ bool finishRecordedReplacement(const LockedFolder& folder) {
     } catch (const RuntimeFault&) {
         // Not the program's record (it is never written part-way): nothing in it is done.
     }
+    QStringList targets;
     for (const Step& step : steps) {
         if (carryOut(folder, step) != 0) {
             return false;
         }
+        targets << folder.filePath(step.target);
     }
-    folder.sync(record);
+    syncFolders(folder, targets, record);
     dropRecord(folder, record);
     return true;
 }
@@ -430,7 +440,7 @@ void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
             unwritable(error, pending[i].path);
         }
     }
-    syncFolders(folder, pending, first);
+    syncFolders(folder, pathsOf(pending), first);
     dropRecord(folder, first);
 }
 
