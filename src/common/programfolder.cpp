@@ -59,6 +59,9 @@ QString ProgramFolder::rensFile() const {
 QString ProgramFolder::updateFile() const {
     return QDir(dataFolder()).filePath(QStringLiteral("update.txt"));
 }
+QString ProgramFolder::historyFile() const {
+    return QDir(dataFolder()).filePath(QStringLiteral("history/draws-6of43.csv"));
+}
 QString ProgramFolder::optionsFile() const {
     return QDir(path_).filePath(QStringLiteral("option.ini"));
 }

@@ -18,6 +18,7 @@ class ProgramFolder {
     QString rensaFile() const;    // the latest draw and the chain table
     QString rensFile() const;     // the ten numbers of the chain list
     QString updateFile() const;   // where a downloaded update file is kept
+    QString historyFile() const;  // the past draws the two data files are computed from
     QString optionsFile() const;  // the stored rule settings
 
   private:

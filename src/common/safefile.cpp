@@ -101,6 +101,9 @@ class LockedFolder {
     }
 
     QString filePath(const QString& name) const { return QDir(path_).filePath(name); }
+    QString nameOf(const QString& path) const {
+        return QDir(path_).relativeFilePath(QFileInfo(path).absoluteFilePath());
+    }
 
     // Makes the renames and removals in the folder last.
     void sync(const QString& shown) const {
@@ -214,9 +217,17 @@ QByteArray recordBytes(const std::vector<Step>& steps) {
     return out.bytes();
 }
 
-bool isPlainName(const QString& name) {
-    return !name.isEmpty() && !name.contains(u'/') && name != QStringLiteral(".") &&
-           name != QStringLiteral("..");
+// A name of a file in the folder or in a folder below it, that leads nowhere else.
+bool isNameWithin(const QString& name) {
+    if (name.isEmpty() || name.startsWith(u'/')) {
+        return false;
+    }
+    for (const QString& part : name.split(u'/')) {
+        if (part.isEmpty() || part == QStringLiteral(".") || part == QStringLiteral("..")) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<Step> readRecord(const QString& path) {
@@ -227,7 +238,7 @@ std::vector<Step> readRecord(const QString& path) {
         Step step;
         step.temp = in.text();
         step.target = in.text();
-        if (!isPlainName(step.target) ||
+        if (!isNameWithin(step.target) ||
             (!step.temp.isEmpty() && !kTemporaryName.match(step.temp).hasMatch())) {
             throw RuntimeFault(FaultKind::FileUnreadable, step.target, path);
         }
@@ -272,6 +283,34 @@ std::optional<QByteArray> bytesToPutBack(const QString& path) {
     }
 }
 
+// Makes the renames last in the folder and in each folder below it that one of `targets` went
+// to.
+void syncFolders(const LockedFolder& folder, const QStringList& targets, const QString& shown) {
+    folder.sync(shown);
+    QStringList below;
+    for (const QString& target : targets) {
+        const QString path = QFileInfo(target).absolutePath();
+        if (folder.nameOf(path) != QStringLiteral(".") && !below.contains(path)) {
+            below << path;
+        }
+    }
+    for (const QString& path : below) {
+        const FileDescriptor fd(
+            ::open(nativeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!fd.isOpen() || (::fsync(fd.get()) != 0 && errno != EINVAL)) {
+            unwritable(errno, shown);
+        }
+    }
+}
+
+QStringList pathsOf(const std::vector<Pending>& pending) {
+    QStringList paths;
+    for (const Pending& file : pending) {
+        paths << file.path;
+    }
+    return paths;
+}
+
 // Gives the first `count` files of `pending`, already replaced, their old bytes again, as one
 // replacement on record like the first. Should that fail as well, every temporary file is
 // kept: whichever record is then in the folder is carried out at the next start.
@@ -288,7 +327,7 @@ void putBack(const LockedFolder& folder, std::vector<Pending>& pending, std::siz
                 undo.emplace_back();
             }
             steps.push_back(
-                {undo.back() ? undo.back()->name() : QString(), QFileInfo(file.path).fileName()});
+                {undo.back() ? undo.back()->name() : QString(), folder.nameOf(file.path)});
         }
         writeRecord(folder, steps, shown);
         for (std::size_t i = 0; i < count; ++i) {
@@ -301,7 +340,7 @@ void putBack(const LockedFolder& folder, std::vector<Pending>& pending, std::siz
                 unwritable(errno, path);
             }
         }
-        folder.sync(shown);
+        syncFolders(folder, pathsOf(pending), shown);
         dropRecord(folder, shown);
     } catch (const RuntimeFault&) {
         for (Pending& file : pending) {
@@ -342,12 +381,14 @@ bool finishRecordedReplacement(const LockedFolder& folder) {
     } catch (const RuntimeFault&) {
         // Not the program's record (it is never written part-way): nothing in it is done.
     }
+    QStringList targets;
     for (const Step& step : steps) {
         if (carryOut(folder, step) != 0) {
             return false;
         }
+        targets << folder.filePath(step.target);
     }
-    folder.sync(record);
+    syncFolders(folder, targets, record);
     dropRecord(folder, record);
     return true;
 }
@@ -387,10 +428,10 @@ void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
     std::vector<Pending> pending;
     std::vector<Step> steps;
     for (const auto& [path, bytes] : files) {
-        Q_ASSERT(QFileInfo(path).absolutePath() == QFileInfo(first).absolutePath());
+        Q_ASSERT(isNameWithin(folder.nameOf(path)));
         std::optional<QByteArray> old = bytesToPutBack(path);
         pending.push_back({path, std::move(old), TempFile(folder, path, bytes, path)});
-        steps.push_back({pending.back().temp.name(), QFileInfo(path).fileName()});
+        steps.push_back({pending.back().temp.name(), folder.nameOf(path)});
     }
     writeRecord(folder, steps, first);
     for (std::size_t i = 0; i < pending.size(); ++i) {
@@ -399,7 +440,7 @@ void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files) {
             unwritable(error, pending[i].path);
         }
     }
-    folder.sync(first);
+    syncFolders(folder, pathsOf(pending), first);
     dropRecord(folder, first);
 }
 

@@ -22,9 +22,10 @@ namespace kuji6 {
 // touched.
 void saveBytes(const QByteArray& bytes, const QString& path);
 
-// Replaces several files of one folder as one, even across a crash: either all of them get
-// their new bytes or all keep their old ones. A record of the replacement is kept in the
-// folder while the files are renamed; recoverFolder finishes what a crash interrupted.
+// Replaces several files as one, even across a crash: either all of them get their new bytes
+// or all keep their old ones. The files are in the folder of the first or in folders below
+// it, on one file system; a record of the replacement is kept in that folder while the files
+// are renamed, and recoverFolder finishes what a crash interrupted.
 void saveFilesTogether(const QList<std::pair<QString, QByteArray>>& files);
 
 // Brings `folder` back to a state of whole saves after a crash: a replacement of several

@@ -41,10 +41,13 @@ MainMenu buildMainMenu(QMainWindow* window) {
 
     QMenu* data = addMenu(window, "MnDT", QStringLiteral("データ(&D)"));
     items.update = addItem(data, "Mndata", QStringLiteral("更新(&U)"));
+    items.result = addItem(data, "MnResult", QStringLiteral("当選番号の入力(&R)"));
+    items.import = addItem(data, "MnImport", QStringLiteral("履歴の取り込み(&I)"));
 
     QMenu* view = addMenu(window, "MnHJ", QStringLiteral("表示(&V)"));
     items.rules = addItem(view, "MnOp", QStringLiteral("法則設定(&O)"), false);
     items.groups = addItem(view, "MnColor", QStringLiteral("グループ一覧(&G)"));
+    items.check = addItem(view, "MnCheck", QStringLiteral("当選確認(&C)"));
     return items;
 }
 

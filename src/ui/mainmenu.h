@@ -14,8 +14,11 @@ struct MainMenu {
     QAction* back = nullptr;    // MnBack
     QAction* quit = nullptr;    // MnQuit
     QAction* update = nullptr;  // Mndata
+    QAction* result = nullptr;  // MnResult
+    QAction* import = nullptr;  // MnImport
     QAction* rules = nullptr;   // MnOp
     QAction* groups = nullptr;  // MnColor
+    QAction* check = nullptr;   // MnCheck
 };
 
 // Builds the menu bar of `window` with every item in its initial state.

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "datafiles/chainfiles.h"
 #include "engine/predictionrun.h"
 #include "ui/controls.h"
+#include "ui/drawimport.h"
 #include "ui/gaplabel.h"
 #include "ui/systemcolors.h"
 #include "ui/windowregistry.h"
@@ -114,6 +116,10 @@ void MainWindow::connectMenu() {
         placeBeforeUpdate_ = geometry().topLeft();
         hide();
     });
+    connect(menu_.result, &QAction::triggered, this, [this] { windows_.showResultWindow(); });
+    connect(menu_.import, &QAction::triggered, this, &MainWindow::importDraws);
+    connect(menu_.check, &QAction::triggered, this, [this] { windows_.showCheckWindow(*this); });
+    connect(&windows_, &WindowRegistry::drawAdded, this, &MainWindow::drawAdded);
     // Whichever way the update window goes, this window comes back where it was.
     connect(&windows_, &WindowRegistry::updateWindowEnded, this, &MainWindow::comeBack);
 }
@@ -125,6 +131,66 @@ void MainWindow::comeBack() {
         handle->setPosition(placeBeforeUpdate_);
     }
     show();
+}
+
+void MainWindow::drawAdded(int number) {
+    reloadChainList();
+    services_.prompter.inform(
+        kProgramTitle, QStringLiteral("第%1回の当選番号を登録しました。次は第%2回の予想です。")
+                           .arg(number)
+                           .arg(txkai_->text()));
+}
+
+void MainWindow::importDraws() {
+    if (importDrawFile(services_)) {
+        reloadChainList();
+    }
+}
+
+void MainWindow::reloadChainList() {
+    const QString favourite = cmbno_->currentText();
+    cmbno_->clear();
+    try {
+        loadChainList(services_.state, services_.folder,
+                      [this](const QString& next) { txkai_->setText(next); });
+        fillFavouriteList();
+    } catch (const RuntimeFault& fault) {
+        services_.prompter.warn(kProgramTitle, startupFailureText(fault));
+    }
+    cmbno_->setEditText(favourite);
+}
+
+QString MainWindow::drawNumberText() const {
+    return txkai_->text();
+}
+
+void MainWindow::markHits(const HitMarks& marks) {
+    // Amber, which dark text reads well on (far above a contrast of 4.5:1).
+    const QColor hit(0xFF, 0xD5, 0x4F);
+    for (std::size_t line = 0; line < marks.size(); ++line) {
+        for (std::size_t k = 0; k < 6; ++k) {
+            QLineEdit* box = tx_[line][k];
+            if (!marks[line][k]) {
+                continue;
+            }
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Base, hit);
+            palette.setColor(QPalette::Text, readableTextOn(hit));
+            box->setPalette(palette);
+            box->setAccessibleDescription(QStringLiteral("当選番号と一致"));
+        }
+    }
+}
+
+void MainWindow::clearHitMarks() {
+    for (auto& line : tx_) {
+        for (QLineEdit* box : line) {
+            if (!box->accessibleDescription().isEmpty()) {
+                box->setPalette(QPalette());
+                box->setAccessibleDescription({});
+            }
+        }
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -185,6 +251,8 @@ void MainWindow::setNextDraw(const QString& text) {
 }
 
 void MainWindow::lineChanged(int line) {
+    // Marks belong to the sheet they were checked on.
+    clearHitMarks();
     const Sheet::Line& numbers = sheet_.line(line);
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         tx_[static_cast<std::size_t>(line)][k]->setText(numbers[k]);

@@ -27,6 +27,9 @@ namespace kuji6 {
 class GapLabel;
 class WindowRegistry;
 
+// Which numbers of each result line a check found in the draw.
+using HitMarks = std::array<std::array<bool, 6>, Sheet::kLines>;
+
 // The main window: the inputs of a prediction, GO, the result sheet five lines to a page,
 // and the menus. It reads its controls, hands them to the engine and shows what comes back.
 class MainWindow final : public QMainWindow, public RunDisplay, public SheetObserver {
@@ -38,6 +41,14 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     // Selects `course` and switches the controls that depend on it.
     void selectCourse(Course course);
     Course selectedCourse() const;
+
+    const Sheet& sheet() const { return sheet_; }
+    QString drawNumberText() const;  // Txkai
+    // Marks the matched numbers in the result boxes until the sheet changes.
+    void markHits(const HitMarks& marks);
+    // The next draw and the chain list afresh from the data files, after they were made anew;
+    // the sheet and the purchase inputs stay as they are.
+    void reloadChainList();
 
   signals:
     void backToPredictionMode();
@@ -75,6 +86,9 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QWidget* buildAboutLine();
     void connectMenu();
     void comeBack();  // after the data update
+    void drawAdded(int number);
+    void importDraws();
+    void clearHitMarks();
 
     void loadStartupData();
     void fillFavouriteList();

@@ -101,8 +101,30 @@ void WindowRegistry::unloadProgressWindow() {
     unloadWindow(progressWindow_);
 }
 
+void WindowRegistry::showResultWindow() {
+    if (!resultWindow_) {
+        resultWindow_ = new ResultWindow(services_);
+        connect(resultWindow_, &ResultWindow::unloadRequested, this,
+                [this] { unloadWindow(resultWindow_); });
+        connect(resultWindow_, &ResultWindow::drawAdded, this, &WindowRegistry::drawAdded);
+        placeBeside(resultWindow_, main_);
+    }
+    bringToFront(resultWindow_);
+}
+
+void WindowRegistry::showCheckWindow(MainWindow& main) {
+    if (!checkWindow_) {
+        checkWindow_ = new CheckWindow(services_, main);
+        checkWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        placeBeside(checkWindow_, main_);
+    }
+    bringToFront(checkWindow_);
+}
+
 void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);
+    unloadWindow(resultWindow_);
+    unloadWindow(checkWindow_);
     unloadProgressWindow();
     unloadRuleWindow();
     unloadUpdateWindow();

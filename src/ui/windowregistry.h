@@ -7,8 +7,10 @@
 
 #include "rules/liverulerecord.h"
 #include "ui/appservices.h"
+#include "ui/checkwindow.h"
 #include "ui/grouplistwindow.h"
 #include "ui/progresswindow.h"
+#include "ui/resultwindow.h"
 #include "ui/rulewindow.h"
 #include "ui/updatewindow.h"
 
@@ -46,12 +48,20 @@ class WindowRegistry final : public QObject {
     ProgressWindow* existingProgressWindow() const { return progressWindow_; }
     void unloadProgressWindow();
 
+    // Entering the latest results, and checking the sheet of `main` against a draw.
+    void showResultWindow();
+    ResultWindow* existingResultWindow() const { return resultWindow_; }
+    void showCheckWindow(MainWindow& main);
+    CheckWindow* existingCheckWindow() const { return checkWindow_; }
+
     // What closing the main window does: no secondary window survives it.
     void unloadAll();
 
   signals:
     // The update window went by its own キャンセル, its close box or the end of an update.
     void updateWindowEnded();
+    // 登録 added draw `number` to the history and made the data files anew.
+    void drawAdded(int number);
 
   private:
     void showRuleView();
@@ -63,6 +73,8 @@ class WindowRegistry final : public QObject {
     QPointer<RuleWindow> ruleWindow_;
     QPointer<UpdateWindow> updateWindow_;
     QPointer<ProgressWindow> progressWindow_;
+    QPointer<ResultWindow> resultWindow_;
+    QPointer<CheckWindow> checkWindow_;
 };
 
 }  // namespace kuji6

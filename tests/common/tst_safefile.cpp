@@ -90,6 +90,8 @@ class SafeFileTest : public QObject {
     void failures();
     void pairIsAllOrNothing_data();
     void pairIsAllOrNothing();
+    void recordedTargets_data();
+    void recordedTargets();
 };
 
 void SafeFileTest::initTestCase() {
@@ -222,6 +224,37 @@ void SafeFileTest::pairIsAllOrNothing() {
     QCOMPARE(folder.read(QStringLiteral("a.ini")), kNew);
     QCOMPARE(folder.read(QStringLiteral("b.ini")), kNew);
     QCOMPARE(folder.files(), (QStringList{"a.ini", "b.ini"}));
+}
+
+void SafeFileTest::recordedTargets_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("carriedOut");
+    // A replacement may reach a folder below its own, never a file elsewhere.
+    QTest::newRow("a folder below") << "sub/b.ini" << true;
+    QTest::newRow("the folder above") << "../b.ini" << false;
+    QTest::newRow("above by a folder below") << "sub/../../b.ini" << false;
+    QTest::newRow("an absolute path") << "(absolute)" << false;
+}
+
+// A record found at start-up, as a crash leaves one: only a replacement within the folder
+// is carried out; any other record is dropped with its temporary file.
+void SafeFileTest::recordedTargets() {
+    QFETCH(QString, target);
+    QFETCH(bool, carriedOut);
+    Folder folder;
+    if (target == QStringLiteral("(absolute)")) {
+        target = folder.path(QStringLiteral("b.ini"));
+    }
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("data/sub")));
+    folder.write(QStringLiteral("b.ini"), kOld);
+    folder.write(QStringLiteral("data/sub/b.ini"), kOld);
+    folder.write(QStringLiteral("data/.b.ini.kuji6-AAAAAA"), kNew);
+    folder.write(QStringLiteral("data/.kuji6-replacing"),
+                 "1\r\n\".b.ini.kuji6-AAAAAA\",\"" + target.toUtf8() + "\"\r\n");
+    recoverFolder(folder.path(QStringLiteral("data")));
+    QCOMPARE(folder.read(QStringLiteral("data/sub/b.ini")), carriedOut ? kNew : kOld);
+    QCOMPARE(folder.read(QStringLiteral("b.ini")), kOld);
+    QCOMPARE(folder.files(), (QStringList{"b.ini", "data/sub/b.ini"}));
 }
 
 QTEST_GUILESS_MAIN(SafeFileTest)

@@ -6,6 +6,7 @@
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
 #include "datafiles/drawhistory.h"
+#include "datafiles/historyedit.h"
 #include "fakes.h"
 #include "rules/rulerecord.h"
 #include "sheets/predictionfile.h"
@@ -106,9 +107,22 @@ void drawHistory(QByteArrayView data) {
     }
 }
 
+// A file of draws merged into a short history: the refusals are the expected errors.
+void drawImport(QByteArrayView data) {
+    static const std::vector<Draw> history = parseDrawHistory(
+        "draw,date,n1,n2,n3,n4,n5,n6,bonus\n"
+        "1,2020-01-02,1,2,3,4,5,6,7\n"
+        "2,2020-01-09,1,8,15,22,29,36,43\n",
+        QStringLiteral("history"));
+    try {
+        mergeDrawFile(history, bytesOf(data));
+    } catch (const HistoryError&) {
+    }
+}
+
 }  // namespace
 
-const std::array<NamedTarget, 7> kTargets{{
+const std::array<NamedTarget, 8> kTargets{{
     {"fields", fieldReader},
     {"deme", demeFile},
     {"chain", chainFiles},
@@ -116,6 +130,7 @@ const std::array<NamedTarget, 7> kTargets{{
     {"prediction", predictionFile},
     {"update", updateFile},
     {"history", drawHistory},
+    {"import", drawImport},
 }};
 
 Target targetNamed(QByteArrayView name) {

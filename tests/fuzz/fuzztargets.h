@@ -17,7 +17,7 @@ struct NamedTarget {
     Target run;
 };
 
-extern const std::array<NamedTarget, 7> kTargets;
+extern const std::array<NamedTarget, 8> kTargets;
 
 // The target called `name`, or nullptr.
 Target targetNamed(QByteArrayView name);

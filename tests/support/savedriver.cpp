@@ -6,6 +6,8 @@
 //                                            and rewrites FOLDER's data files from it, round
 //                                            and round until it is killed (once with one file)
 //   kuji6-save-driver options FOLDER         saves FOLDER's option.ini with every rule box on
+//   kuji6-save-driver add-draw FOLDER        adds the draw after the last to FOLDER's history
+//                                            and makes its data files anew
 //
 // It writes "saving" to its output before the first save.
 
@@ -14,6 +16,7 @@
 
 #include "common/programfolder.h"
 #include "datafiles/drawdata.h"
+#include "datafiles/historyedit.h"
 #include "fakes.h"
 #include "rules/rulerecord.h"
 #include "update/updatefile.h"
@@ -51,6 +54,19 @@ int options(const ProgramFolder& folder) {
     return 0;
 }
 
+int addDraw(const ProgramFolder& folder) {
+    std::vector<Draw> history = readDrawHistory(folder.historyFile());
+    const DrawEntry next{QString::number(history.back().number + 1),
+                         history.back().date,
+                         {QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("17"),
+                          QStringLiteral("22"), QStringLiteral("30"), QStringLiteral("43")},
+                         QStringLiteral("5")};
+    history.push_back(checkNewDraw(history, next));
+    announce();
+    replaceHistory(folder, history);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,10 +79,15 @@ int main(int argc, char** argv) {
         if (arguments.size() == 2 && arguments[0] == QStringLiteral("options")) {
             return options(ProgramFolder(arguments[1]));
         }
-    } catch (const RuntimeFault& fault) {
+        if (arguments.size() == 2 && arguments[0] == QStringLiteral("add-draw")) {
+            return addDraw(ProgramFolder(arguments[1]));
+        }
+    } catch (const std::runtime_error& fault) {
         std::fprintf(stderr, "kuji6-save-driver: %s\n", fault.what());
         return 1;
     }
-    std::fputs("usage: kuji6-save-driver update FOLDER FILE... | options FOLDER\n", stderr);
+    std::fputs(
+        "usage: kuji6-save-driver update FOLDER FILE... | options FOLDER | add-draw FOLDER\n",
+        stderr);
     return 2;
 }

@@ -93,6 +93,8 @@ class CrashesTest : public QObject {
     void killedAtRandomMoments();
     void killedWhileSavingTheRules_data();
     void killedWhileSavingTheRules();
+    void killedWhileAddingADraw_data();
+    void killedWhileAddingADraw();
 
   private:
     QTemporaryDir updates_;
@@ -119,6 +121,7 @@ void CrashesTest::killedAtEachRename_data() {
     QTest::newRow("after the record") << QByteArray("1:KILL-AFTER") << true;
     QTest::newRow("before deme.ini") << QByteArray("2:KILL") << true;
     QTest::newRow("after deme.ini") << QByteArray("2:KILL-AFTER") << true;
+    QTest::newRow("before rensa.ini") << QByteArray("3:KILL") << true;
     QTest::newRow("before rensa.ini") << QByteArray("3:KILL") << true;
     QTest::newRow("after rensa.ini") << QByteArray("3:KILL-AFTER") << true;
 }
@@ -167,6 +170,47 @@ void CrashesTest::killedWhileSavingTheRules() {
     QVERIFY(killedDriver(folder, {QStringLiteral("options")}, kill));
     restart(folder, QStringList(kDataFiles) << "option.ini");
     QCOMPARE(folder.read(QStringLiteral("option.ini")) == kOldOptions, !renewed);
+}
+
+void CrashesTest::killedWhileAddingADraw_data() {
+    QTest::addColumn<QByteArray>("kill");
+    QTest::addColumn<bool>("renewed");
+    // The record, then deme.ini, rensa.ini and the history are renamed; once the record is in
+    // place, the next start finishes the replacement.
+    QTest::newRow("before the record") << QByteArray("1:KILL") << false;
+    QTest::newRow("after the record") << QByteArray("1:KILL-AFTER") << true;
+    QTest::newRow("before deme.ini") << QByteArray("2:KILL") << true;
+    QTest::newRow("after deme.ini") << QByteArray("2:KILL-AFTER") << true;
+    QTest::newRow("before rensa.ini") << QByteArray("3:KILL") << true;
+    QTest::newRow("after rensa.ini") << QByteArray("3:KILL-AFTER") << true;
+    QTest::newRow("before the history") << QByteArray("4:KILL") << true;
+    QTest::newRow("after the history") << QByteArray("4:KILL-AFTER") << true;
+}
+
+void CrashesTest::killedWhileAddingADraw() {
+    QFETCH(QByteArray, kill);
+    QFETCH(bool, renewed);
+    const QString history = QStringLiteral("data/history/draws-6of43.csv");
+    const auto triple = [&history](const ProgramFolderFixture& folder) {
+        return QList<QByteArray>{folder.read(history), folder.read(QStringLiteral("data/deme.ini")),
+                                 folder.read(QStringLiteral("data/rensa.ini"))};
+    };
+    const auto fresh = [&history] {
+        auto folder = std::make_unique<ProgramFolderFixture>();
+        QDir().mkpath(folder->path(QStringLiteral("data/history")));
+        folder->write(history, shippedData(QStringLiteral("history/draws-6of43.csv")));
+        return folder;
+    };
+    // What a whole addition makes, and the folder it is cut short in.
+    const auto whole = fresh();
+    QVERIFY(!killedDriver(*whole, {QStringLiteral("add-draw")}, "9:KILL"));  // no ninth rename
+    const auto folder = fresh();
+    const QList<QByteArray> old = triple(*folder);
+    QVERIFY(killedDriver(*folder, {QStringLiteral("add-draw")}, kill));
+    QStringList files = QStringList(kDataFiles) << history;
+    files.sort();
+    restart(*folder, files);
+    QCOMPARE(triple(*folder), renewed ? triple(*whole) : old);
 }
 
 QTEST_MAIN(CrashesTest)

@@ -34,6 +34,12 @@ void MenusTest::menuBar() {
     // The separators of the file menu.
     QCOMPARE(program.menuItem(QStringLiteral("Mnbar1"))->isSeparator(), true);
     QCOMPARE(program.menuItem(QStringLiteral("Mnbar2"))->isSeparator(), true);
+    // The results are entered after 更新, the way the data is kept current.
+    QStringList data;
+    for (QAction* action : program.control<QMenu>(QStringLiteral("MnDT"))->actions()) {
+        data << action->objectName();
+    }
+    QCOMPARE(data, (QStringList{"Mndata", "MnResult", "MnImport"}));
 }
 
 // Each row is named after its item.
@@ -53,6 +59,14 @@ void MenusTest::menuTree_data() {
                           << "法則設定(&O)" << false;
     QTest::newRow("MnColor") << "MnHJ"
                              << "グループ一覧(&G)" << true;
+    QTest::newRow("Mndata") << "MnDT"
+                            << "更新(&U)" << true;
+    QTest::newRow("MnResult") << "MnDT"
+                              << "当選番号の入力(&R)" << true;
+    QTest::newRow("MnImport") << "MnDT"
+                              << "履歴の取り込み(&I)" << true;
+    QTest::newRow("MnCheck") << "MnHJ"
+                             << "当選確認(&C)" << true;
 }
 
 void MenusTest::menuTree() {
@@ -87,6 +101,8 @@ void MenusTest::quitClosesEverything() {
     program.main()->selectCourse(Course::Steady);
     program.menuItem(QStringLiteral("MnOp"))->trigger();
     program.menuItem(QStringLiteral("MnColor"))->trigger();
+    program.menuItem(QStringLiteral("MnResult"))->trigger();
+    program.menuItem(QStringLiteral("MnCheck"))->trigger();
     QSignalSpy finished(program.app.get(), &Application::finished);
     QPointer<MainWindow> main = program.main();
     program.menuItem(QStringLiteral("MnQuit"))->trigger();
@@ -94,6 +110,8 @@ void MenusTest::quitClosesEverything() {
     QVERIFY(main.isNull());
     QVERIFY(!program.windows().existingRuleWindow());
     QVERIFY(!program.windows().groupList());
+    QVERIFY(!program.windows().existingResultWindow());
+    QVERIFY(!program.windows().existingCheckWindow());
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

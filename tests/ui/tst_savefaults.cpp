@@ -45,6 +45,8 @@ struct DiskFault {
             shim.emplace(folder);
             if (kind == QStringLiteral("sync")) {
                 shim->failSync("EIO");
+            } else if (kind == QStringLiteral("rename-4")) {
+                shim->failRename(4, "EIO");
             } else {
                 // The second data file's rename: the record of the pair is renamed first.
                 shim->failRename(3, "EIO");
@@ -66,6 +68,10 @@ struct Saving : ProgramHarness {
         dir.write(QStringLiteral("data/rens.ini"), kOldChainList);
         dir.write(QStringLiteral("data/update.txt"), "old download");
         dir.write(QStringLiteral("u.txt"), update2040());
+        QDir().mkpath(dir.path(QStringLiteral("data/history")));
+        dir.write(QStringLiteral("data/history/draws-6of43.csv"),
+                  shippedData(QStringLiteral("history/draws-6of43.csv")));
+        clock.date = QDate(2025, 10, 2);
     }
     // Every file of the folder with its bytes.
     QStringList snapshot() const {
@@ -92,6 +98,18 @@ struct Saving : ProgramHarness {
         RuleWindow* rules = windows().existingRuleWindow();
         QTest::mouseClick(find<QCheckBox>(rules, QStringLiteral("ChHo(1)")), Qt::LeftButton);
         press(rules, "ComOk");
+    }
+    void addDraw() {
+        menuItem(QStringLiteral("MnResult"))->trigger();
+        QWidget* result = windows().existingResultWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(result));
+        const QStringList numbers{"1", "9", "17", "22", "30", "43", "5"};
+        for (int k = 0; k < 7; ++k) {
+            clickOn(find(result,
+                         k < 6 ? QStringLiteral("TxNum(%1)").arg(k) : QStringLiteral("TxBonus")));
+            type(result, numbers[k]);
+        }
+        press(result, "ComResultOk");
     }
     void savePrediction() {
         menuItem(QStringLiteral("MnSave"))->setEnabled(true);
@@ -190,6 +208,27 @@ void SaveFaultsTest::saves_data() {
         << "."
         << "data/rens.ini" << QStringList()
         << QStringLiteral("データファイルを書き込めませんでした。") << kFull;
+    const QString addition =
+        QStringLiteral("当選番号を登録できませんでした。履歴とデータファイルは元のままです。");
+    QTest::newRow("登録, full disk") << "result"
+                                     << "full"
+                                     << "."
+                                     << "data/deme.ini" << QStringList() << addition << kFull;
+    QTest::newRow("登録, read-only folder")
+        << "result"
+        << "read-only"
+        << "data"
+        << "data/deme.ini" << QStringList() << addition << kRefused;
+    // The history is renamed last, after both data files: they are put back.
+    QTest::newRow("登録, the history's rename fails")
+        << "result"
+        << "rename-4"
+        << "data"
+        << "data/history/draws-6of43.csv" << QStringList() << addition << kDiskError;
+    QTest::newRow("登録, sync fails") << "result"
+                                      << "sync"
+                                      << "data"
+                                      << "data/deme.ini" << QStringList() << addition << kDiskError;
     QTest::newRow("download, full disk") << "download"
                                          << "full"
                                          << "."
@@ -229,6 +268,8 @@ void SaveFaultsTest::saves() {
         program.confirmRules();
     } else if (save == QStringLiteral("prediction")) {
         program.savePrediction();
+    } else if (save == QStringLiteral("result")) {
+        program.addDraw();
     } else {
         program.download(server);
     }
@@ -244,6 +285,8 @@ void SaveFaultsTest::saves() {
     // The window of a failed save stays open for another try.
     if (save == QStringLiteral("options")) {
         QVERIFY(program.windows().existingRuleWindow());
+    } else if (save == QStringLiteral("result")) {
+        QVERIFY(program.windows().existingResultWindow());
     } else if (save == QStringLiteral("update") || save == QStringLiteral("download")) {
         QVERIFY(program.windows().existingUpdateWindow());
         QVERIFY(!program.windows().existingProgressWindow());
