@@ -16,6 +16,7 @@ struct MainMenu {
     QAction* update = nullptr;  // Mndata
     QAction* rules = nullptr;   // MnOp
     QAction* groups = nullptr;  // MnColor
+    QAction* stats = nullptr;   // MnStats
 };
 
 // Builds the menu bar of `window` with every item in its initial state.
