@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
         main->findChild<QAction*>(QStringLiteral("MnStats"))->trigger();
         QTimer::singleShot(800, main, [&] {
             program.windows().stats()->grab().save(args[1]);
+            program.windows().stats()->chartsImage().save(besideOut("-charts.png"));
             QApplication::exit(0);
         });
         return app.exec();
