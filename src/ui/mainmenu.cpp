@@ -47,6 +47,7 @@ MainMenu buildMainMenu(QMainWindow* window) {
     QMenu* view = addMenu(window, "MnHJ", QStringLiteral("表示(&V)"));
     items.rules = addItem(view, "MnOp", QStringLiteral("法則設定(&O)"), false);
     items.groups = addItem(view, "MnColor", QStringLiteral("グループ一覧(&G)"));
+    items.stats = addItem(view, "MnStats", QStringLiteral("出目統計(&T)"));
     items.check = addItem(view, "MnCheck", QStringLiteral("当選確認(&C)"));
     return items;
 }

@@ -19,6 +19,7 @@ struct MainMenu {
     QAction* rules = nullptr;   // MnOp
     QAction* groups = nullptr;  // MnColor
     QAction* check = nullptr;   // MnCheck
+    QAction* stats = nullptr;   // MnStats
 };
 
 // Builds the menu bar of `window` with every item in its initial state.

@@ -110,6 +110,7 @@ void MainWindow::connectMenu() {
     connect(menu_.save, &QAction::triggered, this, &MainWindow::savePrediction);
     connect(menu_.open, &QAction::triggered, this, &MainWindow::openPrediction);
     connect(menu_.groups, &QAction::triggered, this, [this] { windows_.showGroupList(); });
+    connect(menu_.stats, &QAction::triggered, this, [this] { windows_.showStats(); });
     connect(menu_.rules, &QAction::triggered, this, [this] { windows_.showRuleWindow(); });
     connect(menu_.update, &QAction::triggered, this, [this] {
         windows_.showUpdateWindow();

@@ -19,6 +19,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"
+#include "ui/groupcolors.h"
 #include "ui/keyfilter.h"
 #include "ui/systemcolors.h"
 
@@ -75,23 +76,13 @@ QFrame* separator(const char* name, QWidget* parent) {
 }
 
 // The group letters with their own colours: bold, larger, readable on their background.
-struct GroupLetter {
-    const char* label;
-    QColor background;
-};
-const std::array<GroupLetter, 7> kGroupLetters{{
-    {"Label4", QColor(255, 224, 192)},
-    {"Label3", QColor(255, 128, 0)},
-    {"Label2", QColor(255, 0, 0)},
-    {"Label9", QColor(192, 0, 192)},
-    {"Label10", QColor(0, 0, 255)},
-    {"Label11", QColor(0, 192, 0)},
-    {"Label12", QColor(0, 255, 255)},
-}};
+const std::array<const char*, 7> kGroupLetterNames{"Label4",  "Label3",  "Label2", "Label9",
+                                                   "Label10", "Label11", "Label12"};
 
 QLabel* groupLetter(int index, QWidget* parent) {
-    const GroupLetter& letter = kGroupLetters[static_cast<std::size_t>(index)];
-    QLabel* label = caption(QLatin1String(letter.label), QString(QChar(u'A' + index)), parent);
+    const QColor background = groupColor(index + 1);
+    QLabel* label = caption(QLatin1String(kGroupLetterNames[static_cast<std::size_t>(index)]),
+                            QString(QChar(u'A' + index)), parent);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.4);
@@ -100,8 +91,8 @@ QLabel* groupLetter(int index, QWidget* parent) {
     label->setMinimumWidth(label->fontMetrics().height() * 3 / 2);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, letter.background);
-    palette.setColor(QPalette::WindowText, readableTextOn(letter.background));
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, readableTextOn(background));
     label->setPalette(palette);
     return label;
 }

@@ -50,6 +50,15 @@ void WindowRegistry::showGroupList() {
     bringToFront(groupList_);
 }
 
+void WindowRegistry::showStats() {
+    if (!stats_) {
+        stats_ = new StatsWindow(services_.folder, services_.prompter);
+        stats_->setAttribute(Qt::WA_DeleteOnClose);
+        placeOver(stats_, main_);
+    }
+    bringToFront(stats_);
+}
+
 void WindowRegistry::showRuleWindow() {
     rules_.show();
 }
@@ -125,6 +134,7 @@ void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);
     unloadWindow(resultWindow_);
     unloadWindow(checkWindow_);
+    unloadWindow(stats_);
     unloadProgressWindow();
     unloadRuleWindow();
     unloadUpdateWindow();

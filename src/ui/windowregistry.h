@@ -12,6 +12,7 @@
 #include "ui/progresswindow.h"
 #include "ui/resultwindow.h"
 #include "ui/rulewindow.h"
+#include "ui/statswindow.h"
 #include "ui/updatewindow.h"
 
 namespace kuji6 {
@@ -33,6 +34,9 @@ class WindowRegistry final : public QObject {
 
     void showGroupList();
     GroupListWindow* groupList() const { return groupList_; }
+
+    void showStats();
+    StatsWindow* stats() const { return stats_; }
 
     // The live rule record, which a run reads, and its window.
     LiveRuleRecord& rules() { return rules_; }
@@ -70,6 +74,7 @@ class WindowRegistry final : public QObject {
     LiveRuleRecord rules_;
     QPointer<QWidget> main_;
     QPointer<GroupListWindow> groupList_;
+    QPointer<StatsWindow> stats_;
     QPointer<RuleWindow> ruleWindow_;
     QPointer<UpdateWindow> updateWindow_;
     QPointer<ProgressWindow> progressWindow_;

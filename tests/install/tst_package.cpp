@@ -49,7 +49,8 @@ void PackageTest::initTestCase() {
 
 void PackageTest::dependsOnItsLibraries() {
     const QString depends = runProcess(QStringLiteral("dpkg-deb"), {"-f", deb_, "Depends"});
-    for (const char* library : {"libqt6widgets6", "libqt6network6", "libqt6svg6"}) {
+    for (const char* library :
+         {"libqt6widgets6", "libqt6network6", "libqt6svg6", "libqt6charts6"}) {
         QVERIFY2(depends.contains(QLatin1String(library)), qPrintable(depends));
     }
     QVERIFY(runProcess(QStringLiteral("dpkg-deb"), {"-f", deb_, "Recommends"})

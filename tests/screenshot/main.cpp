@@ -3,7 +3,7 @@
 // Starts the program on the shipped data, fills in a prediction, presses GO! and saves a
 // picture of the main window: kuji6-screenshot OUT.png [COURSE] [FAVOURITE] [COMBINATIONS].
 // With "update" for COURSE it pictures the data update window and a progress window, with
-// "others" the group list and a message box.
+// "others" the group list and a message box, with "stats" the statistics window.
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +49,16 @@ int main(int argc, char** argv) {
                     QDir::homePath() + QStringLiteral("/Documents/kuji6/predictions/") +
                     QStringLiteral("2038回予想-with-a-rather-long-name-for-a-file.txt") +
                     QStringLiteral("\n理由: No space left on device"));
+        });
+        return app.exec();
+    }
+    if (args.value(2) == QStringLiteral("stats")) {
+        // The statistics window over the shipped data and history.
+        main->findChild<QAction*>(QStringLiteral("MnStats"))->trigger();
+        QTimer::singleShot(800, main, [&] {
+            program.windows().stats()->grab().save(args[1]);
+            program.windows().stats()->chartsImage().save(besideOut("-charts.png"));
+            QApplication::exit(0);
         });
         return app.exec();
     }

@@ -65,6 +65,8 @@ void MenusTest::menuTree_data() {
                               << "当選番号の入力(&R)" << true;
     QTest::newRow("MnImport") << "MnDT"
                               << "履歴の取り込み(&I)" << true;
+    QTest::newRow("MnStats") << "MnHJ"
+                             << "出目統計(&T)" << true;
     QTest::newRow("MnCheck") << "MnHJ"
                              << "当選確認(&C)" << true;
 }
