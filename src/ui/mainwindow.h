@@ -62,6 +62,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     // SheetObserver
     void lineChanged(int line) override;
     void pagesChanged() override;
+    void showPageButtons();
 
     void buildControls();
     QWidget* buildDrawHeader();
@@ -109,6 +110,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QLineEdit* txPage_ = nullptr;
     QPushButton* comPrv_ = nullptr;
     QPushButton* comNext_ = nullptr;
+    bool turningPage_ = false;  // while a page button turns the page
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QElapsedTimer barFrame_;    // since the bar was last redrawn
