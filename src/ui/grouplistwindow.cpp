@@ -28,6 +28,7 @@ GroupListWindow::GroupListWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
         members->setAccessibleName(frame->title() + u' ' + members->text());
         // Each list is a stop of Tab, to be read and copied from the keyboard too.
         members->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        members->setFocusPolicy(Qt::StrongFocus);
         if (group == 1) {
             members->setFocus(Qt::OtherFocusReason);  // where the focus is when it opens
         }
