@@ -17,6 +17,7 @@ import signal
 import sys
 
 import pyatspi
+from gi.repository import GLib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from real_input import (GROUPS, LUCK_TAB_STOPS, MAIN, RULES, UPDATE, Desktop, Failure,  # noqa: E402
@@ -39,8 +40,11 @@ WINDOW_ROLES = {MAIN: "frame", RULES: "dialog", GROUPS: "frame", UPDATE: "dialog
 def application(program):
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
-        if app is not None and app.get_process_id() == program.process.pid:
-            return app
+        try:
+            if app is not None and app.get_process_id() == program.process.pid:
+                return app
+        except GLib.Error:
+            pass  # an application leaving the bus as it is asked
     return None
 
 
