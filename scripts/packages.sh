@@ -9,6 +9,7 @@ build_packages=(
   fonts-noto-cjk
   dpkg-dev appstream desktop-file-utils lintian
   python3 xvfb xauth openbox xdotool x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 # install_missing PACKAGE...: installs those not yet installed, with sudo unless root.

@@ -9,11 +9,14 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
+
 namespace kuji6 {
 
 GroupListWindow::GroupListWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("fmColor"));
     setWindowTitle(QStringLiteral("グループ一覧"));
+    announceWindow(this, QAccessible::Window);
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (int group = 1; group <= 7; ++group) {
@@ -22,7 +25,13 @@ GroupListWindow::GroupListWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
         frame->setObjectName(QStringLiteral("Frame(%1)").arg(group - 1));
         auto* members = new QLabel(membersOf(group), frame);
         members->setObjectName(QStringLiteral("Label(%1)").arg(group - 1));
-        members->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        members->setAccessibleName(frame->title() + u' ' + members->text());
+        // Each list is a stop of Tab, to be read and copied from the keyboard too.
+        members->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        members->setFocusPolicy(Qt::StrongFocus);
+        if (group == 1) {
+            members->setFocus(Qt::OtherFocusReason);  // where the focus is when it opens
+        }
         (new QVBoxLayout(frame))->addWidget(members);
         // A on its own at the top, then the six-member groups two to a row.
         const int row = group == 1 ? 0 : (group) / 2;

@@ -256,7 +256,10 @@ void MainWindow::lineChanged(int line) {
     clearHitMarks();
     const Sheet::Line& numbers = sheet_.line(line);
     for (std::size_t k = 0; k < numbers.size(); ++k) {
-        tx_[static_cast<std::size_t>(line)][k]->setText(numbers[k]);
+        QLineEdit* box = tx_[static_cast<std::size_t>(line)][k];
+        box->setText(numbers[k]);
+        // A filled result box is a stop of Tab, to be read; it stays read-only.
+        box->setFocusPolicy(numbers[k].isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
     }
 }
 
@@ -277,8 +280,31 @@ void MainWindow::pagesChanged() {
         }
     }
     txPage_->setText(sheet_.pageText());
-    comPrv_->setEnabled(sheet_.previousEnabled());
-    comNext_->setEnabled(sheet_.nextEnabled());
+    if (!turningPage_) {
+        showPageButtons();
+    }
+}
+
+void MainWindow::showPageButtons() {
+    const bool previous = sheet_.previousEnabled();
+    const bool next = sheet_.nextEnabled();
+    // A page button that disables itself hands the focus to the other one first: so that
+    // Space turns the pages back and forth, and the focus neither falls to another control
+    // nor is announced there on its way.
+    comPrv_->setEnabled(comPrv_->isEnabled() || previous);
+    comNext_->setEnabled(comNext_->isEnabled() || next);
+    if (focusWidget() == comPrv_ && !previous && next) {
+        comNext_->setFocus(Qt::TabFocusReason);
+    } else if (focusWidget() == comNext_ && !next && previous) {
+        comPrv_->setFocus(Qt::TabFocusReason);
+    }
+    comPrv_->setEnabled(previous);
+    comNext_->setEnabled(next);
+    // What the focus lands on says which page is shown.
+    const QString shown = QStringLiteral("%1を表示中").arg(sheet_.pageText());
+    for (QPushButton* button : {comPrv_, comNext_}) {
+        button->setAccessibleDescription(shown);
+    }
 }
 
 }  // namespace kuji6

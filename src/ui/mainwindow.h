@@ -73,6 +73,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     // SheetObserver
     void lineChanged(int line) override;
     void pagesChanged() override;
+    void showPageButtons();
 
     void buildControls();
     QWidget* buildDrawHeader();
@@ -123,6 +124,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     QLineEdit* txPage_ = nullptr;
     QPushButton* comPrv_ = nullptr;
     QPushButton* comNext_ = nullptr;
+    bool turningPage_ = false;  // while a page button turns the page
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QElapsedTimer barFrame_;    // since the bar was last redrawn

@@ -17,6 +17,7 @@
 
 #include "common/version.h"
 #include "engine/pageturns.h"
+#include "ui/accessibility.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"
@@ -58,6 +59,14 @@ QComboBox* numberBox(const char* name, int digits, const QStringList& items, con
     return box;
 }
 
+// "組合せ A 2ページ目 3番目": the frame's caption alone is the same on both pages.
+QString resultBoxName(const QString& frameCaption, int line, int position) {
+    return QStringLiteral("%1 %2ページ目 %3番目")
+        .arg(frameCaption)
+        .arg(line / Sheet::kLinesPerPage + 1)
+        .arg(position + 1);
+}
+
 QStringList numbersFrom(int first, int last, int step = 1) {
     QStringList items;
     for (int n = first; n <= last; n += step) {
@@ -91,6 +100,15 @@ void MainWindow::buildControls() {
     columns->addSpacing(fontMetrics().height() / 2);
     columns->addLayout(right);
     setCentralWidget(central);
+    // Tab goes on from the page buttons to the lines of the page they show; only filled
+    // boxes take it (lineChanged).
+    QWidget* previous = comNext_;
+    for (const auto& line : tx_) {
+        for (QLineEdit* box : line) {
+            setTabOrder(previous, box);
+            previous = box;
+        }
+    }
     // Every control has the size its contents need: the window keeps its natural size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -124,6 +142,8 @@ QWidget* MainWindow::buildCourseFrame() {
         option->setAccessibleName(captions[static_cast<std::size_t>(k)]);
         auto* caption = new ClickableLabel(captions[static_cast<std::size_t>(k)], box);
         caption->setObjectName(QStringLiteral("Lb%1").arg(k + 1));
+        caption->setBuddy(option);
+        hideFromScreenReaders(caption);  // the option button has its text
         grid->addWidget(option, k, 0);
         grid->addWidget(caption, k, 1);
         opCose_[static_cast<std::size_t>(k)] = option;
@@ -139,8 +159,8 @@ QWidget* MainWindow::buildFavouriteFrame() {
     auto* row = new QHBoxLayout(box);
     cmbno_ = numberBox("Cmbno", 3, {}, {}, box);
     QLabel* hint = label("Lbcmb1", QStringLiteral("コレは！という数字を一つ選んでください"), box);
-    hint->setBuddy(cmbno_);
-    cmbno_->setAccessibleName(hint->text());
+    nameComboBox(cmbno_, QStringLiteral("コレは！という数字"), {hint},
+                 QStringLiteral("どの組合せにも入れる数字、1から43まで"));
     row->addWidget(cmbno_);
     row->addWidget(hint, 1);
     return box;
@@ -153,10 +173,9 @@ QWidget* MainWindow::buildPurchaseFrame() {
     cmbkeizoku_ = numberBox("Cmbkeizoku", 3, numbersFrom(1, 5), QStringLiteral("1"), box);
     QLabel* units = label("Label7", QStringLiteral("各口数"), box);
     QLabel* draws = label("Label8", QStringLiteral("継続回数"), box);
-    units->setBuddy(cmbkutisuu_);
-    draws->setBuddy(cmbkeizoku_);
-    cmbkutisuu_->setAccessibleName(units->text());
-    cmbkeizoku_->setAccessibleName(draws->text());
+    nameComboBox(cmbkutisuu_, units->text(), {units}, QStringLiteral("組合せひとつを何口買うか"));
+    nameComboBox(cmbkeizoku_, draws->text(), {draws},
+                 QStringLiteral("同じ組合せを続けて買う回の数"));
     grid->addWidget(units, 0, 0);
     grid->addWidget(cmbkutisuu_, 0, 1);
     grid->addWidget(draws, 0, 2);
@@ -166,6 +185,8 @@ QWidget* MainWindow::buildPurchaseFrame() {
     cmbABC_ = numberBox("CmbABC", 3, numbersFrom(1, 5), QStringLiteral("1"), box);
     lbcmb2_ = new GapLabel(QStringLiteral("5通りまで買えます　　　　　　通り"), cmbABC_, box);
     lbcmb2_->label()->setObjectName(QStringLiteral("Lbcmb2"));
+    nameComboBox(cmbABC_, QStringLiteral("組合せの数"), {lbcmb2_->label()},
+                 QStringLiteral("予想する組合せの数、5通りまで"));
     grid->addWidget(lbcmb2_, 1, 0, 1, 5);
 
     txyosan_ = readOnlyBox("Txyosan", box);
@@ -180,15 +201,19 @@ QWidget* MainWindow::buildSettingsFrame() {
     QGroupBox* box = frame("Frame1", QStringLiteral("設定してください"), this);
     auto* row = new QHBoxLayout(box);
     QGroupBox* limitFrame = frame("Frame4", QStringLiteral("乱数リミット"), box);
+    // Unnamed, a frame is named after the frame around it.
+    limitFrame->setAccessibleName(limitFrame->title());
     auto* limitRow = new QHBoxLayout(limitFrame);
     cmbRimit_ = numberBox("CmbRimit", 6,
                           {QStringLiteral("5000"), QStringLiteral("10000"), QStringLiteral("15000"),
                            QStringLiteral("20000"), QStringLiteral("30000"),
                            QStringLiteral("40000"), QStringLiteral("50000")},
                           QStringLiteral("20000"), limitFrame);
-    cmbRimit_->setAccessibleName(limitFrame->title());
+    QLabel* times = label("Label10", QStringLiteral("回"), limitFrame);
+    nameComboBox(cmbRimit_, limitFrame->title(), {times},
+                 QStringLiteral("乱数を引く回数の上限、超えると予想を打ち切ります"));
     limitRow->addWidget(cmbRimit_);
-    limitRow->addWidget(label("Label10", QStringLiteral("回"), limitFrame));
+    limitRow->addWidget(times);
 
     comGO_ = new QPushButton(QStringLiteral("GO!"), box);
     comGO_->setObjectName(QStringLiteral("ComGO"));
@@ -226,7 +251,7 @@ QWidget* MainWindow::buildResultFrames() {
             for (int n = 0; n < 6; ++n) {
                 QLineEdit* number = readOnlyBox("", box);
                 number->setObjectName(QStringLiteral("Tx%1(%2)").arg(n + 1).arg(line));
-                number->setAccessibleName(box->title() + QStringLiteral(" %1").arg(n + 1));
+                number->setAccessibleName(resultBoxName(box->title(), line, n));
                 number->setAlignment(Qt::AlignCenter);
                 number->setFont(numberFont);
                 number->setFixedWidth(digitsWidth(number, 3));
@@ -251,24 +276,24 @@ QWidget* MainWindow::buildPageControls() {
     comNext_->setObjectName(QStringLiteral("ComNext"));
     comNext_->setAccessibleName(QStringLiteral("次のページ"));
     txPage_ = readOnlyBox("TxPage", controls);
+    txPage_->setAccessibleName(QStringLiteral("ページ"));
     txPage_->setAlignment(Qt::AlignCenter);
     txPage_->setFixedWidth(textWidth(txPage_, QStringLiteral("00/0page")));
     for (QPushButton* button : {comPrv_, comNext_}) {
         button->setFixedWidth(button->sizeHint().height() * 2);
     }
-    // A page button disables itself; it hands its focus to the other one, the way back, so
-    // that Space turns the pages back and forth.
-    const auto turning = [this](QPushButton* pressed, QPushButton* other, auto turn) {
-        connect(pressed, &QPushButton::clicked, this, [this, pressed, other, turn] {
-            const bool hadFocus = focusWidget() == pressed;
+    // A turn switches the buttons one at a time, for a moment both off; they are shown once
+    // it is over, so that the focus stays on them.
+    const auto turning = [this](QPushButton* button, auto turn) {
+        connect(button, &QPushButton::clicked, this, [this, turn] {
+            turningPage_ = true;
             turn(sheet_, services_.state);
-            if (hadFocus && other->isEnabled()) {
-                other->setFocus(Qt::TabFocusReason);
-            }
+            turningPage_ = false;
+            showPageButtons();
         });
     };
-    turning(comPrv_, comNext_, turnToPreviousPage);
-    turning(comNext_, comPrv_, turnToNextPage);
+    turning(comPrv_, turnToPreviousPage);
+    turning(comNext_, turnToNextPage);
     row->addStretch();
     row->addWidget(comPrv_);
     row->addWidget(txPage_);
@@ -305,6 +330,7 @@ QWidget* MainWindow::buildAboutLine() {
     grid->setContentsMargins(0, 0, 0, 0);
     QLabel* logo = label("Image1", {}, about);
     const int logoSize = logo->fontMetrics().height() * 3;
+    hideFromScreenReaders(logo);
     logo->setPixmap(QIcon(QStringLiteral(":/org.example.kuji6.svg")).pixmap(logoSize, logoSize));
     grid->addWidget(logo, 0, 0, 2, 1);
     QLabel* name = label("Label3", QStringLiteral("Kuji6ぽむりん"), about);

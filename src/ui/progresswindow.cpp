@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QStyle>
 
+#include "ui/accessibility.h"
 #include "update/updatefile.h"
 
 namespace kuji6 {
@@ -14,6 +15,7 @@ namespace kuji6 {
 ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("fmDialog"));
     setWindowTitle(QStringLiteral("kuji6ぽむりんUpdate"));
+    announceWindow(this, QAccessible::Window);
     auto* grid = new QGridLayout(this);
     comment_ = new QLabel(QStringLiteral("準備中・・・"), this);
     comment_->setObjectName(QStringLiteral("LbComent"));
@@ -33,6 +35,7 @@ QProgressBar* ProgressWindow::addBar(const char* name, const char* imageName, co
     auto* image = new QLabel(this);
     image->setObjectName(QLatin1String(imageName));
     image->setPixmap(icon.pixmap(32, 32));
+    hideFromScreenReaders(image);  // the bar beside it has the name
     auto* bar = new QProgressBar(this);
     bar->setObjectName(QLatin1String(name));
     bar->setAccessibleName(accessibleName);

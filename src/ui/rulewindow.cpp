@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/clickablelabel.h"
 #include "ui/controls.h"
 #include "ui/gaplabel.h"
@@ -30,6 +31,12 @@ namespace {
 constexpr std::size_t kSevenGroup = static_cast<std::size_t>(Method::SevenGroup);
 constexpr std::size_t kChain = static_cast<std::size_t>(Method::Chain);
 constexpr std::size_t kDrawRate = static_cast<std::size_t>(Method::DrawRate);
+
+const QString kPercentDescription = QStringLiteral("過去の出目率が何％の数字を優先するか");
+const QString kDirectionDescription =
+    QStringLiteral("その出目率以上と以下のどちらの数字を優先するか");
+// The boxes of the draw-rate method stay usable while it is off; only their grey says so.
+const QString kDrawRateOff = QStringLiteral("（出目確率法はオフです）");
 
 // Shows `text` in an editable box; a box that shows it already is left alone, so that the
 // cursor stays where the user types.
@@ -51,6 +58,9 @@ QCheckBox* captionedBox(const QString& name, QLabel* caption, QWidget* parent) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(caption->text());
+    // The caption is the box's label; heard as a text of its own it would repeat the box.
+    caption->setBuddy(box);
+    hideFromScreenReaders(caption);
     if (auto* clickable = qobject_cast<ClickableLabel*>(caption)) {
         QObject::connect(clickable, &ClickableLabel::clicked, box, [box] {
             if (box->isEnabled()) {
@@ -72,6 +82,7 @@ QFrame* separator(const char* name, QWidget* parent) {
     line->setObjectName(QLatin1String(name));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
+    hideFromScreenReaders(line);
     return line;
 }
 
@@ -103,6 +114,7 @@ RuleWindow::RuleWindow(LiveRuleRecord& rules, QWidget* parent)
     : QWidget(parent, Qt::Window), rules_(rules) {
     setObjectName(QStringLiteral("fmOp"));
     setWindowTitle(QStringLiteral("法則設定"));
+    announceWindow(this, QAccessible::Dialog);
     buildControls();
     // The record was loaded before its window: a method it switches on has set the looks.
     const RuleSettings& settings = rules_.settings();
@@ -231,10 +243,10 @@ QWidget* RuleWindow::buildDrawRateLine() {
     auto* percentLine = new GapLabel(QStringLiteral("過去の出目率　　　　　％"), cmbDeme_, line);
     lbD1_ = percentLine->label();
     lbD1_->setObjectName(QStringLiteral("LbD1"));
+    nameComboBox(cmbDeme_, QStringLiteral("過去の出目率"), {lbD1_}, kPercentDescription);
 
     cmbUorD_ = new QComboBox(line);
     cmbUorD_->setObjectName(QStringLiteral("CmbUorD"));
-    cmbUorD_->setAccessibleName(QStringLiteral("優先する向き"));
     cmbUorD_->setEditable(true);
     cmbUorD_->setInsertPolicy(QComboBox::NoInsert);
     cmbUorD_->setCompleter(nullptr);
@@ -244,6 +256,7 @@ QWidget* RuleWindow::buildDrawRateLine() {
     ListOnlyFilter::install(cmbUorD_);
 
     lbD2_ = label("LbD2", QStringLiteral("を優先"), line);
+    nameComboBox(cmbUorD_, QStringLiteral("優先する向き"), {lbD2_}, kDirectionDescription);
     row->addWidget(percentLine);
     row->addWidget(cmbUorD_);
     row->addWidget(lbD2_);
@@ -315,6 +328,9 @@ void RuleWindow::showDrawRateLook(bool on) {
     for (QComboBox* box : {cmbDeme_, cmbUorD_}) {
         setBoxBackground(box, on ? SystemColor::WindowBackground : SystemColor::InactiveBorder);
     }
+    const QString off = on ? QString() : kDrawRateOff;
+    cmbDeme_->setAccessibleDescription(kPercentDescription + off);
+    cmbUorD_->setAccessibleDescription(kDirectionDescription + off);
 }
 
 void RuleWindow::closeEvent(QCloseEvent* event) {

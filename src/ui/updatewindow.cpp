@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/keyfilter.h"
 #include "ui/progresswindow.h"
@@ -34,6 +35,7 @@ UpdateWindow::UpdateWindow(AppServices& services, WindowRegistry& windows, QWidg
     : QWidget(parent, Qt::Window), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("fmUpdate"));
     setWindowTitle(QStringLiteral("データの更新"));
+    announceWindow(this, QAccessible::Dialog);
     buildControls();
 }
 
@@ -64,17 +66,20 @@ void UpdateWindow::buildControls() {
 QWidget* UpdateWindow::buildSourceFrame() {
     QGroupBox* sourceFrame = frame("Frame2", QStringLiteral("更新方法"), this);
     auto* grid = new QGridLayout(sourceFrame);
-    grid->addWidget(label("Label1", QStringLiteral("更新ファイルの場所"), sourceFrame), 0, 0, 1, 3);
+    QLabel* place = label("Label1", QStringLiteral("更新ファイルの場所"), sourceFrame);
+    QLabel* from = label("Label2", QStringLiteral("からアップデート"), sourceFrame);
+    grid->addWidget(place, 0, 0, 1, 3);
     cmbSel_ = new QComboBox(sourceFrame);
     cmbSel_->setObjectName(QStringLiteral("CmbSel"));
-    cmbSel_->setAccessibleName(QStringLiteral("更新ファイルの場所"));
+    nameComboBox(cmbSel_, place->text(), {place, from},
+                 QStringLiteral("更新ファイルをネットワークから取るか、ファイルから読むか"));
     cmbSel_->addItems({kNetwork, kFile});
     cmbSel_->setCurrentIndex(1);
     ListOnlyFilter::install(cmbSel_);
     connect(cmbSel_, &QComboBox::activated, this, &UpdateWindow::switchMode);
     auto* source = new QHBoxLayout;
     source->addWidget(cmbSel_);
-    source->addWidget(label("Label2", QStringLiteral("からアップデート"), sourceFrame));
+    source->addWidget(from);
     source->addStretch();
     grid->addLayout(source, 1, 0, 1, 3);
 

@@ -126,7 +126,7 @@ class Program:
     """The real program in a program folder of its own: a copy of it beside the shipped
     data, as a portable copy is used."""
 
-    def __init__(self, desktop, binary, data, scale):
+    def __init__(self, desktop, binary, data, scale, env_extra=None):
         self.desktop = desktop
         self.home = tempfile.TemporaryDirectory(prefix="kuji6-real-input-")
         self.folder = os.path.join(self.home.name, "program")
@@ -138,6 +138,7 @@ class Program:
         env = desktop.env()
         env.update(HOME=self.home.name, XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8",
                    QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=scale)
+        env.update(env_extra or {})
         self.process = start([os.path.join(self.folder, os.path.basename(binary))],
                              cwd=self.folder, env=env)
 
