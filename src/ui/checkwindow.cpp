@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "datafiles/hitcheck.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/keyfilter.h"
 #include "ui/mainwindow.h"
@@ -59,6 +60,7 @@ CheckWindow::CheckWindow(AppServices& services, MainWindow& main, QWidget* paren
     : QWidget(parent, Qt::Window), services_(services), main_(&main) {
     setObjectName(QStringLiteral("fmCheck"));
     setWindowTitle(QStringLiteral("当選確認"));
+    announceWindow(this, QAccessible::Dialog);
     try {
         history_ = readDrawHistory(services_.folder.historyFile());
     } catch (const HistoryError&) {
@@ -82,7 +84,6 @@ QWidget* CheckWindow::buildDrawRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     cmbKai_ = new QComboBox(row);
     cmbKai_->setObjectName(QStringLiteral("CmbCheckKai"));
-    cmbKai_->setAccessibleName(QStringLiteral("確認する回"));
     cmbKai_->setEditable(true);
     cmbKai_->setInsertPolicy(QComboBox::NoInsert);
     cmbKai_->setCompleter(nullptr);
@@ -97,9 +98,13 @@ QWidget* CheckWindow::buildDrawRow() {
     comCheck_->setObjectName(QStringLiteral("ComCheck"));
     comCheck_->setDefault(true);
     connect(comCheck_, &QPushButton::clicked, this, &CheckWindow::check);
-    layout->addWidget(label("LbCheckKai1", QStringLiteral("第"), row));
+    QLabel* before = label("LbCheckKai1", QStringLiteral("第"), row);
+    QLabel* after = label("LbCheckKai2", QStringLiteral("回の当選番号と照らし合わせます"), row);
+    nameComboBox(cmbKai_, QStringLiteral("確認する回"), {before, after},
+                 QStringLiteral("照らし合わせる抽選回、履歴にない回は当選番号を入力します"));
+    layout->addWidget(before);
     layout->addWidget(cmbKai_);
-    layout->addWidget(label("LbCheckKai2", QStringLiteral("回の当選番号と照らし合わせます"), row));
+    layout->addWidget(after);
     layout->addStretch();
     layout->addWidget(comCheck_);
     return row;

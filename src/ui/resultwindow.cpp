@@ -12,6 +12,7 @@
 
 #include "datafiles/demefile.h"
 #include "datafiles/historyedit.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/drawimport.h"
 #include "ui/keyfilter.h"
@@ -49,6 +50,7 @@ ResultWindow::ResultWindow(AppServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services) {
     setObjectName(QStringLiteral("fmResult"));
     setWindowTitle(QStringLiteral("当選番号の入力"));
+    announceWindow(this, QAccessible::Dialog);
     buildControls();
     proposeDraw();
     // The draw and the date are proposed: the numbers are what is typed first.

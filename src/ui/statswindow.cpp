@@ -33,6 +33,7 @@
 #include <algorithm>
 
 #include "common/safefile.h"
+#include "ui/accessibility.h"
 #include "ui/groupcolors.h"
 
 namespace kuji6 {
@@ -143,6 +144,7 @@ StatsWindow::StatsWindow(const ProgramFolder& folder, Prompter& prompter, QWidge
     : QWidget(parent, Qt::Window), folder_(folder), prompter_(prompter) {
     setObjectName(QStringLiteral("fmStats"));
     setWindowTitle(QStringLiteral("出目統計"));
+    announceWindow(this, QAccessible::Window);
     buildControls();
     reload();
     resize(sizeFor(screen()->availableGeometry().size()));
@@ -160,6 +162,7 @@ void StatsWindow::buildControls() {
 
     charts_ = new QTabWidget(this);
     charts_->setObjectName(QStringLiteral("TabStatsCharts"));
+    charts_->setAccessibleName(QStringLiteral("グラフ"));
     chartRate_ = new QChartView(charts_);
     chartRate_->setObjectName(QStringLiteral("ChartRate"));
     chartRate_->setAccessibleName(QStringLiteral("出目率のグラフ"));
@@ -173,6 +176,12 @@ void StatsWindow::buildControls() {
     charts_->setMinimumSize(400, 300);
     charts_->addTab(chartRate_, QStringLiteral("出目率"));
     charts_->addTab(chartCount_, QStringLiteral("出現回数"));
+    // A picture has nothing to operate: Tab goes from the tabs that switch the charts to the
+    // table, which holds the same numbers for the keyboard and a screen reader.
+    for (QChartView* view : {chartRate_, chartCount_}) {
+        view->setFocusPolicy(Qt::NoFocus);
+        view->viewport()->setFocusPolicy(Qt::NoFocus);
+    }
 
     model_ = new QStandardItemModel(this);
     model_->setHorizontalHeaderLabels({QStringLiteral("数字"), QStringLiteral("グループ"),
@@ -226,12 +235,12 @@ QWidget* StatsWindow::buildCommandRow() {
     auto* caption = new QLabel(QStringLiteral("集計範囲(&R):"), bar);
     cmbWindow_ = new QComboBox(bar);
     cmbWindow_->setObjectName(QStringLiteral("CmbStatsWindow"));
-    cmbWindow_->setAccessibleName(QStringLiteral("集計範囲"));
     for (const HistoryWindow& window : historyWindows()) {
         cmbWindow_->addItem(window.caption);
     }
     cmbWindow_->setCurrentIndex(kDefaultHistoryWindow);
-    caption->setBuddy(cmbWindow_);
+    nameComboBox(cmbWindow_, QStringLiteral("集計範囲"), {caption},
+                 QStringLiteral("回数を数える直近の抽選回の数"));
     connect(cmbWindow_, &QComboBox::currentIndexChanged, this, &StatsWindow::showStretch);
     comReload_ = new QPushButton(QStringLiteral("再読み込み"), bar);
     comReload_->setObjectName(QStringLiteral("ComStatsReload"));

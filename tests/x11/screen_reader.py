@@ -23,6 +23,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from real_input import (GROUPS, LUCK_TAB_STOPS, MAIN, RULES, UPDATE, Desktop, Failure,  # noqa: E402
                         Program, check, tabs, wait_until)
 
+RESULT, CHECK, STATS = "当選番号の入力", "当選確認", "出目統計"
+
 INPUT_ROLES = {"push button", "check box", "radio button", "text", "entry", "combo box",
                "spin button"}
 
@@ -33,8 +35,12 @@ COMBO_LABELS = {
     RULES: [{"過去の出目率　　　　　％"}, {"を優先"}],
     UPDATE: [{"更新ファイルの場所", "からアップデート"}],
     GROUPS: [],
+    RESULT: [],
+    CHECK: [{"第", "回の当選番号と照らし合わせます"}],
+    STATS: [{"集計範囲(R):"}],
 }
-WINDOW_ROLES = {MAIN: "frame", RULES: "dialog", GROUPS: "frame", UPDATE: "dialog"}
+WINDOW_ROLES = {MAIN: "frame", RULES: "dialog", GROUPS: "frame", UPDATE: "dialog",
+                RESULT: "dialog", CHECK: "dialog", STATS: "frame"}
 
 
 def application(program):
@@ -119,6 +125,13 @@ def session(desktop, binary, data):
         program.keys("alt+v", "g")
         program.wait_window(GROUPS)
         read_window(app, GROUPS, report)
+        # The windows that keep the data current, check a sheet and show the statistics.
+        for keys, title in ((("alt+d", "r"), RESULT), (("alt+v", "c"), CHECK),
+                            (("alt+v", "t"), STATS)):
+            program.activate(main)
+            program.keys(*keys)
+            program.wait_window(title)
+            read_window(app, title, report)
         program.activate(main)
         program.keys("alt+d", "u")  # the update window takes the main window's place
         program.wait_window(UPDATE)
