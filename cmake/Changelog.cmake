@@ -162,10 +162,12 @@ function(_kuji6_wrap text first_indent indent out_var)
   set(${out_var} "${result}${line}\n" PARENT_SCOPE)
 endfunction()
 
-# _kuji6_rfc2822_date(YYYY-MM-DD OUT_VAR): that day at midnight UTC, as Debian changelogs
-# write it ("Thu, 10 Dec 2026 00:00:00 +0000").
-function(_kuji6_rfc2822_date date out_var)
+# _kuji6_rfc2822_date(YYYY-MM-DD MINUTES OUT_VAR): that day at MINUTES past midnight UTC, as
+# Debian changelogs write it ("Thu, 10 Dec 2026 00:00:00 +0000").
+function(_kuji6_rfc2822_date date minutes out_var)
   string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${date}")
+  set(year_text "${CMAKE_MATCH_1}")
+  set(day_text "${CMAKE_MATCH_3}")
   # The 1 in front keeps a leading zero from being read as anything but decimal.
   math(EXPR year "1${CMAKE_MATCH_1} - 10000")
   math(EXPR month "1${CMAKE_MATCH_2} - 100")
@@ -191,7 +193,12 @@ function(_kuji6_rfc2822_date date out_var)
   list(GET weekdays ${weekday} weekday_name)
   math(EXPR month_index "${month} - 1")
   list(GET months ${month_index} month_name)
-  set(${out_var} "${weekday_name}, ${CMAKE_MATCH_3} ${month_name} ${CMAKE_MATCH_1} 00:00:00 +0000"
+  math(EXPR hour "${minutes} / 60")
+  math(EXPR minute "${minutes} % 60")
+  string(REGEX REPLACE "^([0-9])$" "0\\1" hour "${hour}")
+  string(REGEX REPLACE "^([0-9])$" "0\\1" minute "${minute}")
+  set(${out_var}
+      "${weekday_name}, ${day_text} ${month_name} ${year_text} ${hour}:${minute}:00 +0000"
       PARENT_SCOPE)
 endfunction()
 
@@ -210,7 +217,19 @@ function(kuji6_debian_changelog file package maintainer out_var)
       _kuji6_wrap("${log_${version}_CHANGE_${i}}" "  * " "    " change)
       string(APPEND result "${change}")
     endforeach()
-    _kuji6_rfc2822_date("${log_${version}_DATE}" date)
+    # The changelog gives days only, yet each Debian entry must be later than the one below
+    # it: a release on the same day as earlier ones comes a minute after each of them.
+    set(earlier_that_day 0)
+    set(older FALSE)
+    foreach(other IN LISTS log_VERSIONS)
+      if(older AND log_${other}_DATE STREQUAL log_${version}_DATE)
+        math(EXPR earlier_that_day "${earlier_that_day} + 1")
+      endif()
+      if(other STREQUAL version)
+        set(older TRUE)
+      endif()
+    endforeach()
+    _kuji6_rfc2822_date("${log_${version}_DATE}" ${earlier_that_day} date)
     string(APPEND result "\n -- ${maintainer}  ${date}\n\n")
   endforeach()
   string(REGEX REPLACE "\n\n$" "\n" result "${result}")

@@ -86,6 +86,15 @@ expect_equal("AppStream releases" "${appstream}" [[
       </description>
     </release>]])
 
+# Releases of one day follow each other a minute apart, as Debian needs each entry to be
+# later than the one below it.
+file(WRITE ${WORK}/sameday.md
+     "## 1.5.0 (2027-03-01)\n\nThird.\n\n## 1.4.0 (2027-03-01)\n\nSecond.\n\n"
+     "## 1.3.0 (2027-03-01)\n\nFirst.\n")
+kuji6_debian_changelog(${WORK}/sameday.md kuji6 "A <a@example.org>" sameday)
+string(REGEX MATCHALL "[0-9][0-9]:[0-9][0-9]:00" times "${sameday}")
+expect_equal("times of one day" "${times}" "00:02:00;00:01:00;00:00:00")
+
 # Each refused changelog stops the configuration, telling where and why.
 set(refused_order "## 1.3.0 (2026-12-10)\n\nOld.\n\n## 1.4.0 (2027-03-01)\n\nNew.\n")
 set(reason_order "order.md:5: 1.4.0 must be older than 1.3.0")
