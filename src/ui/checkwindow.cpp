@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "datafiles/hitcheck.h"
@@ -61,13 +62,37 @@ CheckWindow::CheckWindow(AppServices& services, MainWindow& main, QWidget* paren
     setObjectName(QStringLiteral("fmCheck"));
     setWindowTitle(QStringLiteral("当選確認"));
     announceWindow(this, QAccessible::Dialog);
+    readHistory();
+    buildControls();
+    proposeDraw();
+}
+
+void CheckWindow::readHistory() {
     try {
         history_ = readDrawHistory(services_.folder.historyFile());
     } catch (const HistoryError&) {
         // Without a history the user types the draw's numbers.
+        history_.clear();
     }
-    buildControls();
-    proposeDraw();
+}
+
+void CheckWindow::fillDrawList() {
+    for (auto draw = history_.rbegin(); draw != history_.rend(); ++draw) {
+        cmbKai_->addItem(QString::number(draw->number));
+    }
+}
+
+void CheckWindow::reloadHistory() {
+    const QString chosen = cmbKai_->currentText();
+    readHistory();
+    {
+        const QSignalBlocker quiet(cmbKai_);
+        cmbKai_->clear();
+        fillDrawList();
+        cmbKai_->setEditText(chosen);
+    }
+    typedDraw_ = false;
+    showDraw(chosen);
 }
 
 void CheckWindow::buildControls() {
@@ -89,9 +114,7 @@ QWidget* CheckWindow::buildDrawRow() {
     cmbKai_->setCompleter(nullptr);
     cmbKai_->setMinimumContentsLength(6);
     cmbKai_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    for (auto draw = history_.rbegin(); draw != history_.rend(); ++draw) {
-        cmbKai_->addItem(QString::number(draw->number));
-    }
+    fillDrawList();
     DigitsOnlyFilter::install(cmbKai_);
     connect(cmbKai_, &QComboBox::editTextChanged, this, &CheckWindow::showDraw);
     comCheck_ = new QPushButton(QStringLiteral("確認"), row);

@@ -28,10 +28,15 @@ class CheckWindow final : public QWidget {
   public:
     CheckWindow(AppServices& services, MainWindow& main, QWidget* parent = nullptr);
 
+    // Reads the history again, after a draw was added or imported, keeping the chosen draw.
+    void reloadHistory();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void readHistory();
+    void fillDrawList();
     void buildControls();
     QWidget* buildDrawRow();
     QWidget* buildNumberRow();

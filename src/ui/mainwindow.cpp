@@ -136,6 +136,7 @@ void MainWindow::comeBack() {
 
 void MainWindow::drawAdded(int number) {
     reloadChainList();
+    windows_.dataChanged();
     services_.prompter.inform(
         kProgramTitle, QStringLiteral("第%1回の当選番号を登録しました。次は第%2回の予想です。")
                            .arg(number)
@@ -145,6 +146,7 @@ void MainWindow::drawAdded(int number) {
 void MainWindow::importDraws() {
     if (importDrawFile(services_)) {
         reloadChainList();
+        windows_.dataChanged();
     }
 }
 

@@ -130,6 +130,15 @@ void WindowRegistry::showCheckWindow(MainWindow& main) {
     bringToFront(checkWindow_);
 }
 
+void WindowRegistry::dataChanged() {
+    if (checkWindow_) {
+        checkWindow_->reloadHistory();
+    }
+    if (stats_) {
+        stats_->reload();
+    }
+}
+
 void WindowRegistry::unloadAll() {
     unloadWindow(groupList_);
     unloadWindow(resultWindow_);

@@ -32,6 +32,10 @@ class WindowRegistry final : public QObject {
     // The window the others open beside or over.
     void setMainWindow(QWidget* main) { main_ = main; }
 
+    // The draw history and the data files changed: the open windows that show them read
+    // them again.
+    void dataChanged();
+
     void showGroupList();
     GroupListWindow* groupList() const { return groupList_; }
 

@@ -93,6 +93,7 @@ class CheckWindowTest : public QObject {
     void checksAgainstATypedDraw();
     void marksGoWhenTheSheetChanges();
     void nothingToCheck();
+    void followsADrawAddedMeanwhile();
 };
 
 void CheckWindowTest::proposesTheSheetsDraw() {
@@ -161,6 +162,35 @@ void CheckWindowTest::checksAgainstATypedDraw() {
     QCOMPARE(
         program.prompter.texts(),
         QStringList{"3が二度入っています。本数字とボーナス数字は7つとも違う数字にしてください。"});
+}
+
+// A draw entered while the window is open is listed at once, with its numbers.
+void CheckWindowTest::followsADrawAddedMeanwhile() {
+    Program program(false);
+    program.clock.date = QDate(2025, 10, 2);  // the day of the draw entered below
+    QWidget* check = program.openCheckWindow();
+    clickOn(program.part(QStringLiteral("CmbCheckKai")));
+    press(check, Qt::Key_A, Qt::ControlModifier);
+    type(check, QStringLiteral("2038"));
+    QCOMPARE(program.winningNumbers(), QStringLiteral("      ()"));
+
+    program.menuItem(QStringLiteral("MnResult"))->trigger();
+    QWidget* result = program.windows().existingResultWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(result));
+    clickOn(ProgramHarness::find(result, QStringLiteral("TxNum(0)")));
+    for (const char* number : {"43", "9", "17", "1", "30", "22", "5"}) {
+        type(result, QLatin1String(number));
+        press(result, Qt::Key_Tab);
+    }
+    clickOn(ProgramHarness::find(result, QStringLiteral("ComResultOk")));
+    QTRY_VERIFY2(!program.windows().existingResultWindow(),
+                 qPrintable(program.prompter.texts().join(u'|')));
+
+    auto* draws = program.part<QComboBox>(QStringLiteral("CmbCheckKai"));
+    QCOMPARE(draws->itemText(0), QStringLiteral("2038"));
+    QCOMPARE(draws->currentText(), QStringLiteral("2038"));
+    QCOMPARE(program.winningNumbers(), QStringLiteral("1 9 17 22 30 43 (5)"));
+    QVERIFY(program.part<QLineEdit>(QStringLiteral("TxWin(0)"))->isReadOnly());
 }
 
 void CheckWindowTest::marksGoWhenTheSheetChanges() {
