@@ -49,14 +49,14 @@ MainWindow::MainWindow(AppServices& services, WindowRegistry& windows, QWidget* 
     sheet_.setObserver(this);
     pagesChanged();
     selectCourse(Course::Luck);
-    loadStartupData();
+    loadChainData();
 }
 
 MainWindow::~MainWindow() {
     sheet_.setObserver(nullptr);
 }
 
-void MainWindow::loadStartupData() {
+void MainWindow::loadChainData() {
     try {
         loadChainList(services_.state, services_.folder,
                       [this](const QString& next) { txkai_->setText(next); });
@@ -153,13 +153,7 @@ void MainWindow::importDraws() {
 void MainWindow::reloadChainList() {
     const QString favourite = cmbno_->currentText();
     cmbno_->clear();
-    try {
-        loadChainList(services_.state, services_.folder,
-                      [this](const QString& next) { txkai_->setText(next); });
-        fillFavouriteList();
-    } catch (const RuntimeFault& fault) {
-        services_.prompter.warn(kProgramTitle, startupFailureText(fault));
-    }
+    loadChainData();
     cmbno_->setEditText(favourite);
 }
 

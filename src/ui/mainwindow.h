@@ -91,7 +91,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     void importDraws();
     void clearHitMarks();
 
-    void loadStartupData();
+    void loadChainData();  // the next draw and the favourite list, warning when unreadable
     void fillFavouriteList();
     void startPrediction();
 

@@ -122,7 +122,6 @@ void CrashesTest::killedAtEachRename_data() {
     QTest::newRow("before deme.ini") << QByteArray("2:KILL") << true;
     QTest::newRow("after deme.ini") << QByteArray("2:KILL-AFTER") << true;
     QTest::newRow("before rensa.ini") << QByteArray("3:KILL") << true;
-    QTest::newRow("before rensa.ini") << QByteArray("3:KILL") << true;
     QTest::newRow("after rensa.ini") << QByteArray("3:KILL-AFTER") << true;
 }
 
