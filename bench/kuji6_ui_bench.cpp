@@ -82,22 +82,26 @@ class ShownWatcher : public QObject {
 
 // A left click at the middle of `button`, delivered to its window as the window system
 // delivers one: the button is drawn pressed and released on the way, as for a user's click.
-// Out of line and named, for callgrind's --toggle-collect.
-[[gnu::noinline]] void measuredClick(QAbstractButton* button) {
+void click(QAbstractButton* button) {
     QWidget* window = button->window();
     const QPointF place = button->mapTo(window, QPointF(button->rect().center()));
     const QPointF global = window->mapToGlobal(place);
     for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
-                                       std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+                                        std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
         QMouseEvent event(type, place, place, global, Qt::LeftButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(window->windowHandle(), &event);
     }
 }
 
+// Out of line and named, for callgrind's --toggle-collect.
+[[gnu::noinline]] void measuredClick(QAbstractButton* button) {
+    click(button);
+}
+
 // One click to warm up, then `clicks` clicks, each followed by a turn of the event loop that
 // paints what it changed.
 void clickTimes(QAbstractButton* button, int clicks) {
-    measuredClick(button);
+    click(button);
     QApplication::processEvents();
     for (int i = 0; i < clicks; ++i) {
         QElapsedTimer timer;
