@@ -14,8 +14,8 @@
 //
 // Each clicking mode clicks once more before it measures, so that windows built on first use
 // count in none of the figures. Under callgrind, --toggle-collect='*measuredClick*' counts the
-// measured clicks alone, and --dump-before='*reportShown*' the start-up. The program folder is a temporary copy of the shipped data;
-// scripts/bench runs all modes.
+// measured clicks alone, and --dump-before='*reportShown*' the start-up. The program folder is a
+// temporary copy of the shipped data; scripts/bench runs all modes.
 
 #include <QApplication>
 #include <QComboBox>

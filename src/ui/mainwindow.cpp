@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -212,21 +211,32 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::setProgressRange(int minimum, int maximum) {
     bar_->setRange(minimum, maximum);
-    barFrame_.start();
+    // A new range starts from its minimum: no frame shows where the last one ended.
+    setProgressValue(minimum);
 }
 
 void MainWindow::setProgressValue(int value) {
-    // A sweep sets thousands of values within milliseconds, far more than a screen shows:
-    // the bar is redrawn at most once a frame, and always at its ends.
-    constexpr qint64 kFrameMs = 16;
-    if (value == bar_->minimum() || value == bar_->maximum() || !barFrame_.isValid() ||
-        barFrame_.hasExpired(kFrameMs)) {
-        bar_->setValue(value);
+    // A run gives the event loop no turn until it ends, and a sweep sets thousands of values
+    // within one click. A shown bar is drawn at once by QProgressBar::setValue, so its value
+    // waits for the next frame; a hidden one is not drawn and takes it at once.
+    barValue_ = value;
+    if (bar_->isHidden()) {
+        showProgressValue();
+    } else if (!barFrame_.isActive()) {
         barFrame_.start();
     }
 }
+
+void MainWindow::showProgressValue() {
+    barFrame_.stop();
+    bar_->setValue(barValue_);
+}
+
 void MainWindow::setProgressVisible(bool visible) {
     bar_->setVisible(visible);
+    if (!visible) {
+        showProgressValue();
+    }
 }
 
 void MainWindow::setBusy(bool busy) {

@@ -318,6 +318,11 @@ QWidget* MainWindow::buildCommentArea() {
     bar_->setObjectName(QStringLiteral("Bar"));
     bar_->setAccessibleName(QStringLiteral("進行状況"));
     bar_->setVisible(false);
+    // As often as a screen shows a new picture.
+    constexpr int kFrameMs = 16;
+    barFrame_.setSingleShot(true);
+    barFrame_.setInterval(kFrameMs);
+    connect(&barFrame_, &QTimer::timeout, this, &MainWindow::showProgressValue);
     stack->addWidget(text1_, 0, 0);
     stack->addWidget(bar_, 0, 0, Qt::AlignVCenter);
     area->setMinimumHeight(text1_->height());
