@@ -269,7 +269,11 @@ void MainWindow::lineChanged(int line) {
     const Sheet::Line& numbers = sheet_.line(line);
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         QLineEdit* box = tx_[static_cast<std::size_t>(line)][k];
-        box->setText(numbers[k]);
+        // Every run empties all ten lines first; most are empty already, and setText lays
+        // the text out anew even when it stays the same.
+        if (!numbers[k].isEmpty() || !box->text().isEmpty()) {
+            box->setText(numbers[k]);
+        }
         // A filled result box is a stop of Tab, to be read; it stays read-only.
         box->setFocusPolicy(numbers[k].isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
     }
