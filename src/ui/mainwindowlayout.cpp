@@ -242,6 +242,7 @@ QWidget* MainWindow::buildResultFrames() {
     QFont numberFont = font();
     numberFont.setBold(true);
     numberFont.setPointSizeF(numberFont.pointSizeF() * 1.3);
+    int numberWidth = 0;  // the same for all sixty boxes, measured on the first
     for (int k = 0; k < Sheet::kLinesPerPage; ++k) {
         QGroupBox* box = frame("", QStringLiteral("組合せ ") + QChar(u'A' + k), area);
         box->setObjectName(indexedName("FrameK", k));
@@ -254,7 +255,10 @@ QWidget* MainWindow::buildResultFrames() {
                 number->setAccessibleName(resultBoxName(box->title(), line, n));
                 number->setAlignment(Qt::AlignCenter);
                 number->setFont(numberFont);
-                number->setFixedWidth(digitsWidth(number, 3));
+                if (numberWidth == 0) {
+                    numberWidth = digitsWidth(number, 3);
+                }
+                number->setFixedWidth(numberWidth);
                 row->addWidget(number);
                 tx_[static_cast<std::size_t>(line)][static_cast<std::size_t>(n)] = number;
             }
