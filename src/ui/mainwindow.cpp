@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -206,21 +205,32 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::setProgressRange(int minimum, int maximum) {
     bar_->setRange(minimum, maximum);
-    barFrame_.start();
+    // A new range starts from its minimum: no frame shows where the last one ended.
+    setProgressValue(minimum);
 }
 
 void MainWindow::setProgressValue(int value) {
-    // A sweep sets thousands of values within milliseconds, far more than a screen shows:
-    // the bar is redrawn at most once a frame, and always at its ends.
-    constexpr qint64 kFrameMs = 16;
-    if (value == bar_->minimum() || value == bar_->maximum() || !barFrame_.isValid() ||
-        barFrame_.hasExpired(kFrameMs)) {
-        bar_->setValue(value);
+    // A run gives the event loop no turn until it ends, and a sweep sets thousands of values
+    // within one click. A shown bar is drawn at once by QProgressBar::setValue, so its value
+    // waits for the next frame; a hidden one is not drawn and takes it at once.
+    barValue_ = value;
+    if (bar_->isHidden()) {
+        showProgressValue();
+    } else if (!barFrame_.isActive()) {
         barFrame_.start();
     }
 }
+
+void MainWindow::showProgressValue() {
+    barFrame_.stop();
+    bar_->setValue(barValue_);
+}
+
 void MainWindow::setProgressVisible(bool visible) {
     bar_->setVisible(visible);
+    if (!visible) {
+        showProgressValue();
+    }
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -253,7 +263,11 @@ void MainWindow::lineChanged(int line) {
     const Sheet::Line& numbers = sheet_.line(line);
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         QLineEdit* box = tx_[static_cast<std::size_t>(line)][k];
-        box->setText(numbers[k]);
+        // Every run empties all ten lines first; most are empty already, and setText lays
+        // the text out anew even when it stays the same.
+        if (!numbers[k].isEmpty() || !box->text().isEmpty()) {
+            box->setText(numbers[k]);
+        }
         // A filled result box is a stop of Tab, to be read; it stays read-only.
         box->setFocusPolicy(numbers[k].isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
     }

@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 
 #include "common/course.h"
@@ -63,6 +63,7 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     void setProgressRange(int minimum, int maximum) override;
     void setProgressValue(int value) override;
     void setProgressVisible(bool visible) override;
+    void showProgressValue();
     void setBusy(bool busy) override;
     void setComment(const QString& text) override;
     void setCommentVisible(bool visible) override;
@@ -127,7 +128,8 @@ class MainWindow final : public QMainWindow, public RunDisplay, public SheetObse
     bool turningPage_ = false;  // while a page button turns the page
     QPlainTextEdit* text1_ = nullptr;
     QProgressBar* bar_ = nullptr;
-    QElapsedTimer barFrame_;    // since the bar was last redrawn
+    int barValue_ = 0;          // the newest value, which the bar shows from the next frame on
+    QTimer barFrame_;           // until that frame
     QPoint placeBeforeUpdate_;  // of its contents, while the update window is open
 };
 

@@ -242,6 +242,7 @@ QWidget* MainWindow::buildResultFrames() {
     QFont numberFont = font();
     numberFont.setBold(true);
     numberFont.setPointSizeF(numberFont.pointSizeF() * 1.3);
+    int numberWidth = 0;  // the same for all sixty boxes, measured on the first
     for (int k = 0; k < Sheet::kLinesPerPage; ++k) {
         QGroupBox* box = frame("", QStringLiteral("組合せ ") + QChar(u'A' + k), area);
         box->setObjectName(indexedName("FrameK", k));
@@ -254,7 +255,10 @@ QWidget* MainWindow::buildResultFrames() {
                 number->setAccessibleName(resultBoxName(box->title(), line, n));
                 number->setAlignment(Qt::AlignCenter);
                 number->setFont(numberFont);
-                number->setFixedWidth(digitsWidth(number, 3));
+                if (numberWidth == 0) {
+                    numberWidth = digitsWidth(number, 3);
+                }
+                number->setFixedWidth(numberWidth);
                 row->addWidget(number);
                 tx_[static_cast<std::size_t>(line)][static_cast<std::size_t>(n)] = number;
             }
@@ -318,6 +322,11 @@ QWidget* MainWindow::buildCommentArea() {
     bar_->setObjectName(QStringLiteral("Bar"));
     bar_->setAccessibleName(QStringLiteral("進行状況"));
     bar_->setVisible(false);
+    // As often as a screen shows a new picture.
+    constexpr int kFrameMs = 16;
+    barFrame_.setSingleShot(true);
+    barFrame_.setInterval(kFrameMs);
+    connect(&barFrame_, &QTimer::timeout, this, &MainWindow::showProgressValue);
     stack->addWidget(text1_, 0, 0);
     stack->addWidget(bar_, 0, 0, Qt::AlignVCenter);
     area->setMinimumHeight(text1_->height());

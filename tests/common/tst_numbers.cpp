@@ -60,6 +60,11 @@ void NumbersTest::roundsHalfToEven_data() {
     QTest::newRow("2.51") << 2.51 << 3.0;
     QTest::newRow("-1.5") << -1.5 << -2.0;
     QTest::newRow("12.9") << 12.9 << 13.0;
+    QTest::newRow("-2.5") << -2.5 << -2.0;
+    QTest::newRow("just below a half") << 0.49999999999999994 << 0.0;
+    QTest::newRow("2^52 + 1") << 4503599627370497.0 << 4503599627370497.0;
+    QTest::newRow("2^53 + 2") << 9007199254740994.0 << 9007199254740994.0;
+    QTest::newRow("1e300") << 1e300 << 1e300;
 }
 
 void NumbersTest::roundsHalfToEven() {

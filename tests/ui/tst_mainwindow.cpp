@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -37,6 +38,21 @@ QStringList shippedChainList(const ProgramFolderFixture& dir) {
     return list;
 }
 
+// Counts the paint events of a widget.
+class PaintCounter final : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -54,6 +70,8 @@ class MainWindowTest : public QObject {
     void goShowsTheLines();
     void goReportsErrors();
     void luckGoBuildsNoWidget();
+    void goPaintsNoBar();
+    void barIsPaintedOncePerFrame();
     void linesOfPageTwoStayHidden();
     void pagesKeepTheWindowSize();
     void windowsKeepTheirNaturalSize_data();
@@ -259,6 +277,48 @@ void MainWindowTest::luckGoBuildsNoWidget() {
     program.pressGo();
     QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
     QCOMPARE(QApplication::allWidgets().size(), widgets);
+}
+
+// A run ends within the click that starts it: the bar is shown and hidden again before the
+// event loop has a turn, so it is never painted, and it keeps the end of the sweep.
+void MainWindowTest::goPaintsNoBar() {
+    Program program;
+    program.start();
+    program.main()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.main()));
+    program.setText(QStringLiteral("Cmbno"), QStringLiteral("7"));
+    program.random.pushFiller(1);
+    program.random.pushNumbers({5, 43, 12, 1, 30});
+    auto* bar = program.control<QProgressBar>(QStringLiteral("Bar"));
+    PaintCounter counter(bar);
+    clickOn(program.control(QStringLiteral("ComGO")));
+    QCOMPARE(program.line(0), QStringLiteral("1 5 7 12 30 43"));
+    QCOMPARE(counter.paints, 0);
+    QVERIFY(bar->isHidden());
+    QCOMPARE(bar->value(), 20000);
+}
+
+// However many values a shown bar is given between two frames, it is painted once, with the
+// newest.
+void MainWindowTest::barIsPaintedOncePerFrame() {
+    Program program;
+    program.start();
+    program.main()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.main()));
+    auto* bar = program.control<QProgressBar>(QStringLiteral("Bar"));
+    PaintCounter counter(bar);
+    RunDisplay& display = *program.main();
+    display.setProgressRange(0, 1000);
+    display.setProgressVisible(true);
+    QTRY_VERIFY(counter.paints > 0);
+    QCOMPARE(bar->value(), 0);
+    counter.paints = 0;
+    for (int value = 1; value <= 1000; ++value) {
+        display.setProgressValue(value);
+    }
+    QCOMPARE(counter.paints, 0);
+    QTRY_COMPARE(bar->value(), 1000);
+    QCOMPARE(counter.paints, 1);
 }
 
 void MainWindowTest::linesOfPageTwoStayHidden() {
