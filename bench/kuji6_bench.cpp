@@ -51,6 +51,10 @@ class CountingSource final : public RandomSource {
         ++drawn;
         return source_.next();
     }
+    void fill(std::span<float> values) override {
+        drawn += static_cast<qint64>(values.size());
+        source_.fill(values);
+    }
     qint64 drawn = 0;
 
   private:

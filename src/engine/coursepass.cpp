@@ -2,7 +2,10 @@
 
 #include "engine/coursepass.h"
 
-#include <bitset>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
 
 #include "common/numbers.h"
 #include "engine/grouprules.h"
@@ -11,13 +14,22 @@
 namespace kuji6 {
 
 std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last) {
-    std::uint32_t drawn = 0;
-    for (int i = 1; i <= last; ++i) {
-        if (run.state.posAccepted[i] == 0) {
-            run.state.candidate[i] = run.drawCountedNumber();
-            checkChainRule(run, rules, i);
-            drawn |= 1u << i;
-        }
+    PredictionState& state = run.state;
+    constexpr int inTable = decltype(state.posAccepted)::last;
+    const std::uint32_t drawn = unacceptedPositions(state, std::min(last, inTable));
+    // The numbers in position order, drawn at once.
+    std::array<float, inTable> values;
+    const std::span<float> numbers = std::span(values).first(std::popcount(drawn));
+    run.drawCountedValues(numbers);
+    const float* value = numbers.data();
+    for (std::uint32_t rest = drawn; rest != 0; rest &= rest - 1) {
+        const int p = std::countr_zero(rest);
+        state.candidate[p] = lotteryNumber(*value++);
+        checkChainRule(run, rules, p);
+    }
+    if (last > inTable) {
+        // More lines than the table holds fail at the first position past it.
+        indexOutOfRange(inTable + 1);
     }
     return drawn;
 }
@@ -39,21 +51,35 @@ bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, B
     return true;
 }
 
-void markRepeatsAndFavourite(PredictionState& state, int last) {
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn) {
     // Position i is drawn again when it repeats any of positions 0..i-1, or when any of
-    // positions 1..i holds the favourite: one pass, remembering what came before.
-    std::bitset<256> earlier;
-    earlier[state.candidate[0]] = true;
+    // positions 1..i holds the favourite. A position before the first one drawn this pass
+    // passed the last time and all before it are unchanged, so the check starts there,
+    // remembering what came before in a register (every number is below 64).
+    if (redrawn == 0) {
+        return;
+    }
+    const std::span<const Byte> candidates = state.candidate.slice(0, last);
+    const std::span<Byte> accepted = state.posAccepted.slice(1, last);
+    const auto first = static_cast<std::size_t>(std::countr_zero(redrawn));
+    std::uint64_t earlier = 0;
+    for (const Byte number : candidates.first(first)) {
+        earlier |= std::uint64_t{1} << (number & 63);
+    }
     const Byte favourite = state.favNumber;
-    bool favouriteSeen = false;
-    for (int i = 1; i <= last; ++i) {
-        const Byte number = state.candidate[i];
-        favouriteSeen = favouriteSeen || number == favourite;
-        if (earlier[number] || favouriteSeen) {
-            state.posAccepted[i] = 0;
+    for (std::size_t i = first; i < candidates.size(); ++i) {
+        const Byte number = candidates[i];
+        if (number == favourite) {
+            std::ranges::fill(accepted.subspan(i - 1), Byte{0});
+            state.workFlag = 0;
+            return;
+        }
+        const std::uint64_t bit = std::uint64_t{1} << (number & 63);
+        if ((earlier & bit) != 0) {
+            accepted[i - 1] = 0;
             state.workFlag = 0;
         }
-        earlier[number] = true;
+        earlier |= bit;
     }
 }
 

@@ -44,7 +44,9 @@ bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, B
 
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn
 // again, and so is every position from the first one holding the favourite number on.
-void markRepeatsAndFavourite(PredictionState& state, int last);
+// `redrawn` are the positions drawn in this pass; each of the others must have passed this
+// check in the last pass, as in a course, where a position that fails is drawn again.
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn);
 
 // The draw-rate percentage of the rule settings, as the courses hold it.
 Byte drawRateThreshold(const RuleSettings& rules);

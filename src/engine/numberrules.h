@@ -12,8 +12,23 @@ namespace kuji6 {
 // another reason.
 
 // The chain method: a fresh number at `position` is accepted when it is in the chain list
-// (rensaTable[1..10]); with the method off every number is.
-void checkChainRule(RunContext& run, const RuleSettings& rules, int position);
+// (rensaTable[1..10]); with the method off every number is. Inline: the draw loops ask it of
+// every number they draw.
+inline void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
+    PredictionState& state = run.state;
+    Byte& accepted = state.posAccepted[position];
+    if (!rules.uses(Method::Chain)) {
+        accepted = 1;
+        return;
+    }
+    const Byte number = state.candidate[position];
+    for (const Byte listed : state.rensaTable.slice<1, 10>()) {
+        if (number == listed) {
+            accepted = 1;
+            return;
+        }
+    }
+}
 
 // The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range
 // course; any other course examines none): a number whose past draw rate lies in the

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QtGlobal>
-#include <limits>
+#include <cstdint>
+#include <cstring>
 
 #include "common/table.h"
 #include "datafiles/drawdata.h"
@@ -41,14 +42,26 @@ struct PredictionState : DrawData {
     RunStatus runStatus = RunStatus::CarryOn;
 };
 
+// randomCount passing the 32-bit maximum: an Overflow.
 [[noreturn]] void randomCountOverflow();
 
-// Counts one random draw of the current run; passing the 32-bit maximum is an Overflow.
-inline void countDraw(PredictionState& state) {
-    if (state.randomCount == std::numeric_limits<qint32>::max()) [[unlikely]] {
-        randomCountOverflow();
+// The positions 1..last (at most 25) whose posAccepted flag is 0, bit p for position p.
+// The draw loops ask this every pass, so the flags are read eight at a time.
+inline std::uint32_t unacceptedPositions(const PredictionState& state, int last) {
+    constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7full;
+    constexpr std::uint64_t lowBit = 0x0101010101010101ull;
+    // Multiplying by this gathers the low bit of every byte into the top byte, in order.
+    constexpr std::uint64_t gather = 0x0102040810204080ull;
+    const auto flags = state.posAccepted.slice<1, 25>();
+    std::uint32_t accepted = flags[24] != 0 ? 1u << 24 : 0;
+    for (std::size_t i = 0; i < 24; i += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, flags.data() + i, sizeof eight);
+        const std::uint64_t nonZero = ((((eight & low7) + low7) | eight) >> 7) & lowBit;
+        accepted |= static_cast<std::uint32_t>((nonZero * gather) >> 56) << i;
     }
-    ++state.randomCount;
+    const std::uint32_t examined = (1u << last) - 1;
+    return (~accepted & examined) << 1;
 }
 
 }  // namespace kuji6

@@ -44,7 +44,7 @@ bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
         !testGroupLines(run, rules, Course::Steady, 1, redrawn, passed)) {
         return false;
     }
-    markRepeatsAndFavourite(state, kDrawn);
+    markRepeatsAndFavourite(state, kDrawn, redrawn);
     checkRandomLimit(run, state.randomCount);
     return state.limiterTripped == 0;
 }

@@ -42,7 +42,7 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
         !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed)) {
         return false;
     }
-    markRepeatsAndFavourite(state, positions);
+    markRepeatsAndFavourite(state, positions, redrawn);
     checkRandomLimit(run, state.randomCount);
     return state.limiterTripped == 0;
 }
