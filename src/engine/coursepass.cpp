@@ -36,8 +36,7 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
 
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
                     std::uint32_t redrawn, PassedLines& passed) {
-    const Byte lastLine = fitted<Byte>(lines - 1);
-    for (int line = 0; line <= lastLine; ++line) {
+    for (int line = 0; line < lines; ++line) {
         if (passed.stillPassing(line, redrawn)) {
             continue;
         }
@@ -51,36 +50,39 @@ bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, B
     return true;
 }
 
-void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn) {
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn,
+                             EarlierNumbers& earlier) {
     // Position i is drawn again when it repeats any of positions 0..i-1, or when any of
     // positions 1..i holds the favourite. A position before the first one drawn this pass
-    // passed the last time and all before it are unchanged, so the check starts there,
-    // remembering what came before in a register (every number is below 64).
+    // passed the last time and all before it are unchanged, so the check starts there.
     if (redrawn == 0) {
         return;
     }
     const std::span<const Byte> candidates = state.candidate.slice(0, last);
     const std::span<Byte> accepted = state.posAccepted.slice(1, last);
     const auto first = static_cast<std::size_t>(std::countr_zero(redrawn));
-    std::uint64_t earlier = 0;
-    for (const Byte number : candidates.first(first)) {
-        earlier |= std::uint64_t{1} << (number & 63);
-    }
+    std::size_t i = std::min(first, earlier.known);
+    std::uint64_t seen = earlier.before[i];
     const Byte favourite = state.favNumber;
-    for (std::size_t i = first; i < candidates.size(); ++i) {
+    for (; i < candidates.size(); ++i) {
+        earlier.before[i] = seen;
         const Byte number = candidates[i];
-        if (number == favourite) {
-            std::ranges::fill(accepted.subspan(i - 1), Byte{0});
-            state.workFlag = 0;
-            return;
-        }
         const std::uint64_t bit = std::uint64_t{1} << (number & 63);
-        if ((earlier & bit) != 0) {
-            accepted[i - 1] = 0;
-            state.workFlag = 0;
+        if (i >= first) {
+            if (number == favourite) {
+                std::ranges::fill(accepted.subspan(i - 1), Byte{0});
+                state.workFlag = 0;
+                earlier.known = i;
+                return;
+            }
+            if ((seen & bit) != 0) {
+                accepted[i - 1] = 0;
+                state.workFlag = 0;
+            }
         }
-        earlier |= bit;
+        seen |= bit;
     }
+    earlier.known = candidates.size() - 1;
 }
 
 Byte drawRateThreshold(const RuleSettings& rules) {

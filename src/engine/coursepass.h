@@ -42,11 +42,25 @@ class PassedLines {
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
                     std::uint32_t redrawn, PassedLines& passed);
 
+// What the repeat check found before each position in its last pass: the numbers of
+// positions 0..i-1 as bits (every number is below 64), for i up to known. Positions before
+// the first one drawn again are unchanged, so the next check starts from here.
+struct EarlierNumbers {
+    std::array<std::uint64_t, 26> before{};
+    std::size_t known = 0;
+};
+
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn
 // again, and so is every position from the first one holding the favourite number on.
 // `redrawn` are the positions drawn in this pass; each of the others must have passed this
 // check in the last pass, as in a course, where a position that fails is drawn again.
-void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn);
+// `earlier` is what that last check left, or nothing remembered.
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn,
+                             EarlierNumbers& earlier);
+inline void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn) {
+    EarlierNumbers nothingRemembered;
+    markRepeatsAndFavourite(state, last, redrawn, nothingRemembered);
+}
 
 // The draw-rate percentage of the rule settings, as the courses hold it.
 Byte drawRateThreshold(const RuleSettings& rules);

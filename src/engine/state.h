@@ -25,7 +25,6 @@ struct PredictionState : DrawData {
     // The line or lines being built; the layout depends on the course.
     Table<Byte, 0, 25> candidate;
     Table<Byte, 1, 25> posAccepted;
-    Table<Byte, 1, 7> groupCount;
     Byte favNumber = 0;
     Byte favGroup = 0;
     Byte demeThreshold = 0;

@@ -34,7 +34,8 @@ void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
 }
 
 // One pass; false when the run has to stop.
-bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
+bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed,
+          EarlierNumbers& earlier) {
     PredictionState& state = run.state;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
@@ -44,7 +45,7 @@ bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed) {
         !testGroupLines(run, rules, Course::Steady, 1, redrawn, passed)) {
         return false;
     }
-    markRepeatsAndFavourite(state, kDrawn, redrawn);
+    markRepeatsAndFavourite(state, kDrawn, redrawn, earlier);
     checkRandomLimit(run, state.randomCount);
     return state.limiterTripped == 0;
 }
@@ -70,8 +71,9 @@ void storeSevenLines(RunContext& run) {
 // profile (kuji6-bench --instructions) tells the search from what every run pays once.
 [[gnu::noinline]] bool drawUntilSettled(RunContext& run, const RuleSettings& rules) {
     PassedLines passed;
+    EarlierNumbers earlier;
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules, passed)) {
+        if (!pass(run, rules, passed, earlier)) {
             return false;
         }
     }
