@@ -19,7 +19,7 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
     const std::uint32_t drawn = unacceptedPositions(state, std::min(last, inTable));
     // The numbers in position order, drawn at once.
     std::array<float, inTable> values;
-    const std::span<float> numbers = std::span(values).first(std::popcount(drawn));
+    const std::span<float> numbers = std::span(values).first(positionCount(drawn));
     run.drawCountedValues(numbers);
     const float* value = numbers.data();
     for (std::uint32_t rest = drawn; rest != 0; rest &= rest - 1) {

@@ -27,14 +27,18 @@ constexpr std::uint32_t linePositions(int line) {
 class PassedLines {
   public:
     bool stillPassing(int line, std::uint32_t redrawn) const {
-        return passed_[static_cast<std::size_t>(line)] && (redrawn & linePositions(line)) == 0;
+        return (linePositions(line) & ~(passed_ & ~redrawn)) == 0;
     }
     void record(int line, RunStatus status) {
-        passed_[static_cast<std::size_t>(line)] = status == RunStatus::CarryOn;
+        if (status == RunStatus::CarryOn) {
+            passed_ |= linePositions(line);
+        } else {
+            passed_ &= ~linePositions(line);
+        }
     }
 
   private:
-    std::array<bool, 5> passed_{};
+    std::uint32_t passed_ = 0;  // the positions of the lines that passed
 };
 
 // The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
@@ -46,7 +50,9 @@ bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, B
 // positions 0..i-1 as bits (every number is below 64), for i up to known. Positions before
 // the first one drawn again are unchanged, so the next check starts from here.
 struct EarlierNumbers {
-    std::array<std::uint64_t, 26> before{};
+    EarlierNumbers() { before[0] = 0; }
+    // Only the entries up to known are ever read: the rest need no clearing for every run.
+    std::array<std::uint64_t, 26> before;
     std::size_t known = 0;
 };
 

@@ -34,7 +34,7 @@ void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course
     }
     // The dice in position order, drawn at once.
     std::array<float, 25> values;
-    const std::span<float> dice = std::span(values).first(std::popcount(pending));
+    const std::span<float> dice = std::span(values).first(positionCount(pending));
     run.random.fill(dice);
     state.demeDice = percentDice(dice.back());
     const Direction direction = directionOf(rules.drawRateDirection);

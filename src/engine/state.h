@@ -63,4 +63,13 @@ inline std::uint32_t unacceptedPositions(const PredictionState& state, int last)
     return (~accepted & examined) << 1;
 }
 
+// How many positions a set of them holds. std::popcount is a library call on the baseline
+// processors, which lack the instruction; the draw loops ask this every pass.
+inline int positionCount(std::uint32_t positions) {
+    positions -= (positions >> 1) & 0x55555555u;
+    positions = (positions & 0x33333333u) + ((positions >> 2) & 0x33333333u);
+    positions = (positions + (positions >> 4)) & 0x0f0f0f0fu;
+    return static_cast<int>((positions * 0x01010101u) >> 24);
+}
+
 }  // namespace kuji6
