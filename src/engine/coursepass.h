@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "common/course.h"
+#include "engine/numberrules.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -66,6 +68,20 @@ void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t red
 inline void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn) {
     EarlierNumbers nothingRemembered;
     markRepeatsAndFavourite(state, last, redrawn, nothingRemembered);
+}
+
+// The draw-rate method after a pass that drew `drawn`. It examines the positions that pass
+// looked at, every flag of which is 1 unless drawn in it: with the method off, which accepts
+// every examined position, only the drawn ones need setting.
+inline void checkDrawRateAfterDrawing(RunContext& run, const RuleSettings& rules, Course course,
+                                      Byte lineCount, std::uint32_t drawn) {
+    if (rules.uses(Method::DrawRate)) {
+        checkDrawRateRule(run, rules, course, lineCount);
+        return;
+    }
+    for (; drawn != 0; drawn &= drawn - 1) {
+        run.state.posAccepted[std::countr_zero(drawn)] = 1;
+    }
 }
 
 // The draw-rate percentage of the rule settings, as the courses hold it.

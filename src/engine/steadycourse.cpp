@@ -39,7 +39,7 @@ bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed,
     PredictionState& state = run.state;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
-    checkDrawRateRule(run, rules, Course::Steady, 0);
+    checkDrawRateAfterDrawing(run, rules, Course::Steady, 0, redrawn);
     // The one line tested is positions 1..5 and the favourite; position 6 never is.
     if (rules.uses(Method::SevenGroup) &&
         !testGroupLines(run, rules, Course::Steady, 1, redrawn, passed)) {

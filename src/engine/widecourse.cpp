@@ -38,7 +38,7 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
     const int positions = 5 * lines;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
-    checkDrawRateRule(run, rules, Course::Wide, lines);
+    checkDrawRateAfterDrawing(run, rules, Course::Wide, lines, redrawn);
     if (rules.uses(Method::SevenGroup) &&
         !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed)) {
         return false;
