@@ -20,6 +20,14 @@ int examinedPositions(Course course, Byte lineCount) {
 
 }  // namespace
 
+std::uint64_t chainListNumbers(const PredictionState& state) {
+    std::uint64_t listed = 0;
+    for (const Byte number : state.rensaTable.slice<1, 10>()) {
+        listed |= number < 64 ? std::uint64_t{1} << number : 0;
+    }
+    return listed;
+}
+
 void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount) {
     PredictionState& state = run.state;
     const std::span<Byte> examined =

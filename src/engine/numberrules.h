@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <cstdint>
+
 #include "common/course.h"
 #include "engine/runcontext.h"
 
@@ -11,23 +13,19 @@ namespace kuji6 {
 // (posAccepted = 1); an unaccepted position is drawn again only if another pass follows for
 // another reason.
 
-// The chain method: a fresh number at `position` is accepted when it is in the chain list
-// (rensaTable[1..10]); with the method off every number is. Inline: the draw loops ask it of
-// every number they draw.
-inline void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
-    PredictionState& state = run.state;
-    Byte& accepted = state.posAccepted[position];
-    if (!rules.uses(Method::Chain)) {
-        accepted = 1;
-        return;
-    }
-    const Byte number = state.candidate[position];
-    for (const Byte listed : state.rensaTable.slice<1, 10>()) {
-        if (number == listed) {
-            accepted = 1;
-            return;
-        }
-    }
+// The numbers the chain method accepts, bit n for number n (a draw gives none of 64 or
+// more): those of the chain list (rensaTable[1..10]), or every one with the method off. A
+// pass asks once for all the numbers it draws.
+std::uint64_t chainListNumbers(const PredictionState& state);
+inline std::uint64_t chainAcceptedNumbers(const PredictionState& state, const RuleSettings& rules) {
+    return rules.uses(Method::Chain) ? chainListNumbers(state) : ~std::uint64_t{0};
+}
+
+// The chain method: a fresh number at `position`, not accepted yet, is accepted when
+// `accepted`, as chainAcceptedNumbers gives it, holds it. Its flag is simply that bit.
+inline void checkChainRule(PredictionState& state, std::uint64_t accepted, int position) {
+    state.posAccepted[position] =
+        static_cast<Byte>(accepted >> (state.candidate[position] & 63) & 1);
 }
 
 // The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range
