@@ -36,12 +36,12 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
 }
 
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
-                    std::uint32_t redrawn, PassedLines& passed) {
+                    std::uint32_t redrawn, PassedLines& passed, const GroupCountTable* counts) {
     for (int line = 0; line < lines; ++line) {
         if (passed.stillPassing(line, redrawn)) {
             continue;
         }
-        checkGroupRules(run, rules, course, line);
+        checkGroupRules(run, rules, course, line, counts);
         passed.record(line, run.state.runStatus);
         applyGroupVerdict(run, course, line);
         if (run.state.runStatus == RunStatus::Stop) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "common/course.h"
+#include "engine/grouprules.h"
 #include "engine/numberrules.h"
 #include "engine/runcontext.h"
 
@@ -44,9 +45,10 @@ class PassedLines {
 };
 
 // The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
-// pass; false when the rules stop the run.
+// pass; false when the rules stop the run. `counts` as checkGroupRules takes it.
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
-                    std::uint32_t redrawn, PassedLines& passed);
+                    std::uint32_t redrawn, PassedLines& passed,
+                    const GroupCountTable* counts = nullptr);
 
 // What the repeat check found before each position in its last pass: the numbers of
 // positions 0..i-1 as bits (every number is below 64), for i up to known. Positions before

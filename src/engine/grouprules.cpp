@@ -26,13 +26,18 @@ GroupCounts countOf(Byte group) {
     return counted ? GroupCounts{1} << (8 * (group - A)) : 0;
 }
 
-GroupCounts countGroups(PredictionState& state, Course course, int line) {
+GroupCounts countOf(const PredictionState& state, const GroupCountTable* table, Byte number) {
+    return table != nullptr ? (*table)[number] : countOf(state.numGroup[number]);
+}
+
+GroupCounts countGroups(PredictionState& state, Course course, int line,
+                        const GroupCountTable* table) {
     GroupCounts counts = 0;
     for (int k = 1; k <= 5; ++k) {
-        counts += countOf(state.numGroup[state.candidate[positionOf(course, line, k)]]);
+        counts += countOf(state, table, state.candidate[positionOf(course, line, k)]);
     }
     state.favGroup = state.numGroup[state.favNumber];
-    return counts + countOf(state.favGroup);
+    return counts + countOf(state, table, state.favNumber);
 }
 
 // Bit 3 of every group holding `atLeast` (1..7) or more: a count and 8 - atLeast make 8
@@ -113,8 +118,15 @@ RunStatus verdict(RunContext& run, const RuleSettings& rules, GroupCounts counts
 
 }  // namespace
 
-void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line) {
-    run.state.runStatus = verdict(run, rules, countGroups(run.state, course, line));
+GroupCountTable::GroupCountTable(const PredictionState& state) {
+    for (int number = 0; number <= 43; ++number) {
+        counts_[number] = countOf(state.numGroup[number]);
+    }
+}
+
+void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line,
+                     const GroupCountTable* counts) {
+    run.state.runStatus = verdict(run, rules, countGroups(run.state, course, line, counts));
 }
 
 void applyGroupVerdict(RunContext& run, Course course, int line) {

@@ -10,6 +10,8 @@
 #include "engine/linestore.h"
 #include "engine/numberrules.h"
 
+#include <optional>
+
 namespace kuji6 {
 
 namespace {
@@ -33,14 +35,14 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
 
 // One pass; false when the run has to stop.
 bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& passed,
-          EarlierNumbers& earlier) {
+          EarlierNumbers& earlier, const GroupCountTable* groupCounts) {
     PredictionState& state = run.state;
     const int positions = 5 * lines;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
     checkDrawRateAfterDrawing(run, rules, Course::Wide, lines, redrawn);
     if (rules.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed)) {
+        !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed, groupCounts)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions, redrawn, earlier);
@@ -58,8 +60,13 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
     }
     PassedLines passed;
     EarlierNumbers earlier;
+    // Up to five lines tested again on every pass: counting them by a table pays.
+    std::optional<GroupCountTable> groupCounts;
+    if (rules.uses(Method::SevenGroup)) {
+        groupCounts.emplace(run.state);
+    }
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules, lines, passed, earlier)) {
+        if (!pass(run, rules, lines, passed, earlier, groupCounts ? &*groupCounts : nullptr)) {
             return false;
         }
     }

@@ -281,18 +281,24 @@ void CoursePassTest::groupCountsAgainstAPlainCount() {
         }
         run.state.numGroup[41] = static_cast<Byte>(groups[5]);
         ++count[groups[5]];
-        checkGroupRules(context, rules, Course::Wide, 1);
         const RunStatus expected = plainGroupVerdict(rules, count, groups[5]);
-        if (run.state.runStatus != expected) {
-            QFAIL(qPrintable(QStringLiteral("groups %1 %2 %3 %4 %5, favourite %6: %7, not %8")
-                                 .arg(groups[0])
-                                 .arg(groups[1])
-                                 .arg(groups[2])
-                                 .arg(groups[3])
-                                 .arg(groups[4])
-                                 .arg(groups[5])
-                                 .arg(int(run.state.runStatus))
-                                 .arg(int(expected))));
+        checkGroupRules(context, rules, Course::Wide, 1);
+        const RunStatus fromGroupList = run.state.runStatus;
+        const GroupCountTable table(run.state);
+        checkGroupRules(context, rules, Course::Wide, 1, &table);
+        if (fromGroupList != expected || run.state.runStatus != expected) {
+            QFAIL(qPrintable(
+                QStringLiteral("groups %1 %2 %3 %4 %5, favourite %6: %7 and by the table "
+                               "%8, not %9")
+                    .arg(groups[0])
+                    .arg(groups[1])
+                    .arg(groups[2])
+                    .arg(groups[3])
+                    .arg(groups[4])
+                    .arg(groups[5])
+                    .arg(int(fromGroupList))
+                    .arg(int(run.state.runStatus))
+                    .arg(int(expected))));
         }
     }
 }
