@@ -74,12 +74,15 @@ inline void markRepeatsAndFavourite(PredictionState& state, int last, std::uint3
 
 // The draw-rate method after a pass that drew `drawn`. It examines the positions that pass
 // looked at, every flag of which is 1 unless drawn in it: with the method off, which accepts
-// every examined position, only the drawn ones need setting.
+// every examined position, only the drawn ones the chain method left out need setting.
 inline void checkDrawRateAfterDrawing(RunContext& run, const RuleSettings& rules, Course course,
                                       Byte lineCount, std::uint32_t drawn) {
     if (rules.uses(Method::DrawRate)) {
         checkDrawRateRule(run, rules, course, lineCount);
         return;
+    }
+    if (!rules.uses(Method::Chain)) {
+        return;  // the chain method off accepted every drawn position already
     }
     for (; drawn != 0; drawn &= drawn - 1) {
         run.state.posAccepted[std::countr_zero(drawn)] = 1;
