@@ -7,10 +7,21 @@
 // include what every run pays once whatever it draws: the data files they reload and the progress
 // sweep at the end; `setup/*` measures those alone, so that scripts/bench can also give the cost
 // of the draw loop.
+//
+// `kuji6-bench --instructions CASE`, run under callgrind, counts the instructions of the same
+// cases instead of timing them: scripts/bench --instructions.
 
 #include <benchmark/benchmark.h>
 
+#include <valgrind/callgrind.h>
+
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "benchdata.h"
 
@@ -39,6 +50,10 @@ class CountingSource final : public RandomSource {
     float next() override {
         ++drawn;
         return source_.next();
+    }
+    void fill(std::span<float> values) override {
+        drawn += static_cast<qint64>(values.size());
+        source_.fill(values);
     }
     qint64 drawn = 0;
 
@@ -113,107 +128,172 @@ RuleSettings unsatisfiableRules() {
 
 enum class Course { Luck, Steady, Wide };
 
-struct CourseBench {
-    BenchFolder dir;
-    PredictionState state;
-    CountingSource random;
-    Sheet sheet;
-    NullDisplay display;
-    NullPrompter prompter;
-    FixedRules rules;
-
-    explicit CourseBench(RuleSettings settings) : rules(std::move(settings)) {}
-
-    RunContext context() { return {state, random, sheet, display, prompter, rules, dir.folder()}; }
+// One piece of work measured again and again, by time or by instructions.
+class Measured {
+  public:
+    virtual ~Measured() = default;
+    virtual void once() = 0;
+    // Values taken from a random source so far, and the draws the runs counted.
+    virtual qint64 randomValues() const { return 0; }
+    virtual qint64 draws() const { return 0; }
 };
 
-void runCourse(benchmark::State& bench, Course course, RuleSettings settings, Byte favourite) {
-    CourseBench fixture(std::move(settings));
-    RunContext run = fixture.context();
-    qint64 draws = 0;
-    for (auto _ : bench) {
-        fixture.state.randomCount = 0;
-        fixture.state.limiterTripped = 0;
-        fixture.state.randomLimit = 50000;
-        switch (course) {
+class CourseRun final : public Measured {
+  public:
+    CourseRun(Course course, RuleSettings settings, Byte favourite)
+        : course_(course), favourite_(favourite), rules_(std::move(settings)) {}
+
+    void once() override {
+        state_.randomCount = 0;
+        state_.limiterTripped = 0;
+        state_.randomLimit = 50000;
+        RunContext run{state_, random_, sheet_, display_, prompter_, rules_, dir_.folder()};
+        switch (course_) {
             case Course::Luck:
-                runLuckCourse(run, favourite, QStringLiteral("5"));
+                runLuckCourse(run, favourite_, QStringLiteral("5"));
                 break;
             case Course::Steady:
-                runSteadyCourse(run, favourite);
+                runSteadyCourse(run, favourite_);
                 break;
             case Course::Wide:
-                runWideCourse(run, favourite, QStringLiteral("5"));
+                runWideCourse(run, favourite_, QStringLiteral("5"));
                 break;
         }
-        draws += fixture.state.randomCount;
+        draws_ += state_.randomCount;
     }
-    const auto random = static_cast<double>(fixture.random.drawn);
-    bench.counters["draws"] =
-        benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
-    bench.counters["random"] = benchmark::Counter(random, benchmark::Counter::kAvgIterations);
-    bench.counters["per_draw"] = benchmark::Counter(
-        static_cast<double>(draws), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    bench.counters["per_random"] =
-        benchmark::Counter(random, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
+    qint64 randomValues() const override { return random_.drawn; }
+    qint64 draws() const override { return draws_; }
+
+  private:
+    Course course_;
+    Byte favourite_;
+    BenchFolder dir_;
+    PredictionState state_;
+    CountingSource random_;
+    Sheet sheet_;
+    NullDisplay display_;
+    NullPrompter prompter_;
+    FixedRules rules_;
+    qint64 draws_ = 0;
+};
 
 // One lottery number from the program's source, called as the engine calls it: through
 // the source's interface.
-void BM_RandomSource(benchmark::State& bench) {
-    MersenneSource source;
-    RandomSource* random = &source;
-    benchmark::DoNotOptimize(random);
-    for (auto _ : bench) {
-        benchmark::DoNotOptimize(lotteryNumber(random->next()));
+class BareSource final : public Measured {
+  public:
+    BareSource() { benchmark::DoNotOptimize(random_); }
+    void once() override {
+        benchmark::DoNotOptimize(lotteryNumber(random_->next()));
+        ++taken_;
     }
-    bench.counters["per_draw"] =
-        benchmark::Counter(static_cast<double>(bench.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-BENCHMARK(BM_RandomSource)->Name("random_source");
+    qint64 randomValues() const override { return taken_; }
 
-BENCHMARK_CAPTURE(runCourse, luck_5, Course::Luck, rulesOff(), Byte{7})->Name("course/luck_5");
-BENCHMARK_CAPTURE(runCourse, steady_off, Course::Steady, rulesOff(), Byte{7})
-    ->Name("course/steady_rules_off");
-BENCHMARK_CAPTURE(runCourse, steady_strict, Course::Steady, strictRules(), Byte{7})
-    ->Name("course/steady_strict");
-BENCHMARK_CAPTURE(runCourse, wide_off, Course::Wide, rulesOff(), Byte{7})
-    ->Name("course/wide_5_rules_off");
-BENCHMARK_CAPTURE(runCourse, wide_strict, Course::Wide, strictRules(), Byte{7})
-    ->Name("course/wide_5_strict");
-BENCHMARK_CAPTURE(runCourse, unsatisfiable, Course::Wide, unsatisfiableRules(), Byte{3})
-    ->Name("course/wide_5_unsatisfiable_limit_50000");
+  private:
+    MersenneSource source_;
+    RandomSource* random_ = &source_;
+    qint64 taken_ = 0;
+};
 
-// What a steady run with the chain method, or any wide-range run, reloads before drawing.
-void BM_CourseSetup(benchmark::State& bench) {
-    BenchFolder dir;
-    PredictionState state;
-    for (auto _ : bench) {
-        readDemeFile(state, dir.folder().demeFile());
-        loadChainList(state, dir.folder(), [](const QString&) {});
+// What a steady run with the chain method, or any wide-range run, reloads before drawing;
+// without `chainList`, what a steady run without the chain method reloads.
+class CourseSetup final : public Measured {
+  public:
+    explicit CourseSetup(bool chainList) : chainList_(chainList) {}
+    void once() override {
+        readDemeFile(state_, dir_.folder().demeFile());
+        if (chainList_) {
+            loadChainList(state_, dir_.folder(), [](const QString&) {});
+        }
     }
-}
-BENCHMARK(BM_CourseSetup)->Name("setup/data_files");
 
-// What a steady run without the chain method reloads.
-void BM_DrawHistorySetup(benchmark::State& bench) {
-    BenchFolder dir;
-    PredictionState state;
-    for (auto _ : bench) {
-        readDemeFile(state, dir.folder().demeFile());
-    }
-}
-BENCHMARK(BM_DrawHistorySetup)->Name("setup/draw_history");
+  private:
+    bool chainList_;
+    BenchFolder dir_;
+    PredictionState state_;
+};
 
 // The bar's sweep to the limit that ends every successful run, from where a short run leaves it.
-void BM_ProgressSweep(benchmark::State& bench) {
-    NullDisplay display;
-    for (auto _ : bench) {
-        sweepProgress(display, 50000, 0);
-    }
+class ProgressSweep final : public Measured {
+  public:
+    void once() override { sweepProgress(display_, 50000, 0); }
+
+  private:
+    NullDisplay display_;
+};
+
+struct MeasuredCase {
+    const char* name;
+    std::function<std::unique_ptr<Measured>()> make;
+    int instructionRuns;  // enough for a steady figure under callgrind, few enough to be quick
+};
+
+template <class T, class... Args>
+std::function<std::unique_ptr<Measured>()> maker(Args... args) {
+    return [=] { return std::make_unique<T>(args...); };
 }
-BENCHMARK(BM_ProgressSweep)->Name("setup/progress_sweep");
+
+const std::vector<MeasuredCase>& measuredCases() {
+    static const std::vector<MeasuredCase> cases = {
+        {"random_source", maker<BareSource>(), 1000000},
+        {"course/luck_5", maker<CourseRun>(Course::Luck, rulesOff(), Byte{7}), 2000},
+        {"course/steady_rules_off", maker<CourseRun>(Course::Steady, rulesOff(), Byte{7}), 200},
+        {"course/steady_strict", maker<CourseRun>(Course::Steady, strictRules(), Byte{7}), 100},
+        {"course/wide_5_rules_off", maker<CourseRun>(Course::Wide, rulesOff(), Byte{7}), 100},
+        {"course/wide_5_strict", maker<CourseRun>(Course::Wide, strictRules(), Byte{7}), 50},
+        {"course/wide_5_unsatisfiable_limit_50000",
+         maker<CourseRun>(Course::Wide, unsatisfiableRules(), Byte{3}), 5},
+        {"setup/data_files", maker<CourseSetup>(true), 50},
+        {"setup/draw_history", maker<CourseSetup>(false), 50},
+        {"setup/progress_sweep", maker<ProgressSweep>(), 50},
+    };
+    return cases;
+}
+
+// `name` as an average per run, and the time per each as per_`name`.
+void countPerRun(benchmark::State& bench, const std::string& name, qint64 count) {
+    if (count == 0) {
+        return;
+    }
+    const auto total = static_cast<double>(count);
+    bench.counters[name] = benchmark::Counter(total, benchmark::Counter::kAvgIterations);
+    bench.counters["per_" + name] =
+        benchmark::Counter(total, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void timeCase(benchmark::State& bench, const MeasuredCase& measured) {
+    const std::unique_ptr<Measured> work = measured.make();
+    for (auto _ : bench) {
+        work->once();
+    }
+    countPerRun(bench, "random", work->randomValues());
+    countPerRun(bench, "draws", work->draws());
+}
+
+// Runs the case its set number of times with callgrind collecting only those runs (the
+// program runs under --instr-atstart=no); prints the runs, the random values and the draws
+// they took. One run first, outside the count, so that lazy set-up is not measured.
+int countInstructions(const QString& name) {
+    for (const MeasuredCase& measured : measuredCases()) {
+        if (name != QLatin1String(measured.name)) {
+            continue;
+        }
+        const std::unique_ptr<Measured> work = measured.make();
+        work->once();
+        const qint64 randomBefore = work->randomValues();
+        const qint64 drawsBefore = work->draws();
+        CALLGRIND_START_INSTRUMENTATION;
+        for (int run = 0; run < measured.instructionRuns; ++run) {
+            work->once();
+        }
+        CALLGRIND_STOP_INSTRUMENTATION;
+        std::printf("%d %lld %lld\n", measured.instructionRuns,
+                    static_cast<long long>(work->randomValues() - randomBefore),
+                    static_cast<long long>(work->draws() - drawsBefore));
+        return 0;
+    }
+    std::fprintf(stderr, "kuji6-bench: no case %s\n", qPrintable(name));
+    return 2;
+}
 
 void BM_StartupLoading(benchmark::State& bench) {
     BenchFolder dir;
@@ -257,4 +337,19 @@ BENCHMARK(BM_PredictionSaveOpen)->Name("files/prediction_save_and_open");
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// kuji6-bench [Google Benchmark options], or kuji6-bench --instructions CASE under callgrind.
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--instructions") == 0) {
+        return countInstructions(QString::fromUtf8(argv[2]));
+    }
+    for (const MeasuredCase& measured : measuredCases()) {
+        benchmark::RegisterBenchmark(measured.name, timeCase, measured);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

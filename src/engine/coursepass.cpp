@@ -2,7 +2,10 @@
 
 #include "engine/coursepass.h"
 
-#include <bitset>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
 
 #include "common/numbers.h"
 #include "engine/grouprules.h"
@@ -11,25 +14,34 @@
 namespace kuji6 {
 
 std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last) {
-    std::uint32_t drawn = 0;
-    for (int i = 1; i <= last; ++i) {
-        if (run.state.posAccepted[i] == 0) {
-            run.state.candidate[i] = run.drawCountedNumber();
-            checkChainRule(run, rules, i);
-            drawn |= 1u << i;
-        }
+    PredictionState& state = run.state;
+    constexpr int inTable = decltype(state.posAccepted)::last;
+    const std::uint32_t drawn = unacceptedPositions(state, std::min(last, inTable));
+    // The numbers in position order, drawn at once.
+    std::array<float, inTable> values;
+    const std::span<float> numbers = std::span(values).first(positionCount(drawn));
+    run.drawCountedValues(numbers);
+    const std::uint64_t accepted = chainAcceptedNumbers(state, rules);
+    const float* value = numbers.data();
+    for (std::uint32_t rest = drawn; rest != 0; rest &= rest - 1) {
+        const int p = std::countr_zero(rest);
+        state.candidate[p] = lotteryNumber(*value++);
+        checkChainRule(state, accepted, p);
+    }
+    if (last > inTable) {
+        // More lines than the table holds fail at the first position past it.
+        indexOutOfRange(inTable + 1);
     }
     return drawn;
 }
 
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
-                    std::uint32_t redrawn, PassedLines& passed) {
-    const Byte lastLine = fitted<Byte>(lines - 1);
-    for (int line = 0; line <= lastLine; ++line) {
+                    std::uint32_t redrawn, PassedLines& passed, const GroupCountTable* counts) {
+    for (int line = 0; line < lines; ++line) {
         if (passed.stillPassing(line, redrawn)) {
             continue;
         }
-        checkGroupRules(run, rules, course, line);
+        checkGroupRules(run, rules, course, line, counts);
         passed.record(line, run.state.runStatus);
         applyGroupVerdict(run, course, line);
         if (run.state.runStatus == RunStatus::Stop) {
@@ -39,22 +51,39 @@ bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, B
     return true;
 }
 
-void markRepeatsAndFavourite(PredictionState& state, int last) {
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn,
+                             EarlierNumbers& earlier) {
     // Position i is drawn again when it repeats any of positions 0..i-1, or when any of
-    // positions 1..i holds the favourite: one pass, remembering what came before.
-    std::bitset<256> earlier;
-    earlier[state.candidate[0]] = true;
-    const Byte favourite = state.favNumber;
-    bool favouriteSeen = false;
-    for (int i = 1; i <= last; ++i) {
-        const Byte number = state.candidate[i];
-        favouriteSeen = favouriteSeen || number == favourite;
-        if (earlier[number] || favouriteSeen) {
-            state.posAccepted[i] = 0;
-            state.workFlag = 0;
-        }
-        earlier[number] = true;
+    // positions 1..i holds the favourite. A position before the first one drawn this pass
+    // passed the last time and all before it are unchanged, so the check starts there.
+    if (redrawn == 0) {
+        return;
     }
+    const std::span<const Byte> candidates = state.candidate.slice(0, last);
+    const std::span<Byte> accepted = state.posAccepted.slice(1, last);
+    const auto first = static_cast<std::size_t>(std::countr_zero(redrawn));
+    std::size_t i = std::min(first, earlier.known);
+    std::uint64_t seen = earlier.before[i];
+    const Byte favourite = state.favNumber;
+    for (; i < candidates.size(); ++i) {
+        earlier.before[i] = seen;
+        const Byte number = candidates[i];
+        const std::uint64_t bit = std::uint64_t{1} << (number & 63);
+        if (i >= first) {
+            if (number == favourite) {
+                std::ranges::fill(accepted.subspan(i - 1), Byte{0});
+                state.workFlag = 0;
+                earlier.known = i;
+                return;
+            }
+            if ((seen & bit) != 0) {
+                accepted[i - 1] = 0;
+                state.workFlag = 0;
+            }
+        }
+        seen |= bit;
+    }
+    earlier.known = candidates.size() - 1;
 }
 
 Byte drawRateThreshold(const RuleSettings& rules) {

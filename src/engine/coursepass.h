@@ -3,9 +3,12 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "common/course.h"
+#include "engine/grouprules.h"
+#include "engine/numberrules.h"
 #include "engine/runcontext.h"
 
 namespace kuji6 {
@@ -27,24 +30,64 @@ constexpr std::uint32_t linePositions(int line) {
 class PassedLines {
   public:
     bool stillPassing(int line, std::uint32_t redrawn) const {
-        return passed_[static_cast<std::size_t>(line)] && (redrawn & linePositions(line)) == 0;
+        return (linePositions(line) & ~(passed_ & ~redrawn)) == 0;
     }
     void record(int line, RunStatus status) {
-        passed_[static_cast<std::size_t>(line)] = status == RunStatus::CarryOn;
+        if (status == RunStatus::CarryOn) {
+            passed_ |= linePositions(line);
+        } else {
+            passed_ &= ~linePositions(line);
+        }
     }
 
   private:
-    std::array<bool, 5> passed_{};
+    std::uint32_t passed_ = 0;  // the positions of the lines that passed
 };
 
 // The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
-// pass; false when the rules stop the run.
+// pass; false when the rules stop the run. `counts` as checkGroupRules takes it.
 bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
-                    std::uint32_t redrawn, PassedLines& passed);
+                    std::uint32_t redrawn, PassedLines& passed,
+                    const GroupCountTable* counts = nullptr);
+
+// What the repeat check found before each position in its last pass: the numbers of
+// positions 0..i-1 as bits (every number is below 64), for i up to known. Positions before
+// the first one drawn again are unchanged, so the next check starts from here.
+struct EarlierNumbers {
+    EarlierNumbers() { before[0] = 0; }
+    // Only the entries up to known are ever read: the rest need no clearing for every run.
+    std::array<std::uint64_t, 26> before;
+    std::size_t known = 0;
+};
 
 // Positions 1..last: a position that repeats an earlier one (position 0 included) is drawn
 // again, and so is every position from the first one holding the favourite number on.
-void markRepeatsAndFavourite(PredictionState& state, int last);
+// `redrawn` are the positions drawn in this pass; each of the others must have passed this
+// check in the last pass, as in a course, where a position that fails is drawn again.
+// `earlier` is what that last check left, or nothing remembered.
+void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn,
+                             EarlierNumbers& earlier);
+inline void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t redrawn) {
+    EarlierNumbers nothingRemembered;
+    markRepeatsAndFavourite(state, last, redrawn, nothingRemembered);
+}
+
+// The draw-rate method after a pass that drew `drawn`. It examines the positions that pass
+// looked at, every flag of which is 1 unless drawn in it: with the method off, which accepts
+// every examined position, only the drawn ones the chain method left out need setting.
+inline void checkDrawRateAfterDrawing(RunContext& run, const RuleSettings& rules, Course course,
+                                      Byte lineCount, std::uint32_t drawn) {
+    if (rules.uses(Method::DrawRate)) {
+        checkDrawRateRule(run, rules, course, lineCount);
+        return;
+    }
+    if (!rules.uses(Method::Chain)) {
+        return;  // the chain method off accepted every drawn position already
+    }
+    for (; drawn != 0; drawn &= drawn - 1) {
+        run.state.posAccepted[std::countr_zero(drawn)] = 1;
+    }
+}
 
 // The draw-rate percentage of the rule settings, as the courses hold it.
 Byte drawRateThreshold(const RuleSettings& rules);

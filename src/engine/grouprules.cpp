@@ -2,6 +2,10 @@
 
 #include "engine/grouprules.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace kuji6 {
 
 namespace {
@@ -12,31 +16,38 @@ int positionOf(Course course, int line, int k) {
     return course == Course::Wide ? line * 5 + k : k;
 }
 
-bool isGroup(Byte group) {
-    return group >= A && group <= G;
+// How many of a line's numbers each group holds, eight bits a group with A lowest: six
+// numbers never make more than 6, so every question about the counts is a mask test.
+using GroupCounts = std::uint64_t;
+constexpr GroupCounts kOneEach = 0x01010101010101ull;
+
+GroupCounts countOf(Byte group) {
+    const bool counted = group >= A && group <= G;
+    return counted ? GroupCounts{1} << (8 * (group - A)) : 0;
 }
 
-void countGroups(PredictionState& state, Course course, int line) {
-    state.groupCount.fill(0);
+GroupCounts countOf(const PredictionState& state, const GroupCountTable* table, Byte number) {
+    return table != nullptr ? (*table)[number] : countOf(state.numGroup[number]);
+}
+
+GroupCounts countGroups(PredictionState& state, Course course, int line,
+                        const GroupCountTable* table) {
+    GroupCounts counts = 0;
     for (int k = 1; k <= 5; ++k) {
-        const Byte group = state.numGroup[state.candidate[positionOf(course, line, k)]];
-        if (isGroup(group)) {
-            ++state.groupCount[group];
-        }
+        counts += countOf(state, table, state.candidate[positionOf(course, line, k)]);
     }
     state.favGroup = state.numGroup[state.favNumber];
-    if (isGroup(state.favGroup)) {
-        ++state.groupCount[state.favGroup];
-    }
+    return counts + countOf(state, table, state.favNumber);
 }
 
-bool anyGroupHolds(const PredictionState& state, int atLeast) {
-    for (int g = A; g <= G; ++g) {
-        if (state.groupCount[g] >= atLeast) {
-            return true;
-        }
-    }
-    return false;
+// Bit 3 of every group holding `atLeast` (1..7) or more: a count and 8 - atLeast make 8
+// or more exactly then, and never reach 16, so no group spills into the next.
+GroupCounts groupsHolding(GroupCounts counts, int atLeast) {
+    return (counts + kOneEach * static_cast<GroupCounts>(8 - atLeast)) & (kOneEach << 3);
+}
+
+int countIn(GroupCounts counts, Group group) {
+    return static_cast<int>(counts >> (8 * (group - A)) & 0xff);
 }
 
 void contradiction(RunContext& run, const QString& message, const QString& comment) {
@@ -45,23 +56,26 @@ void contradiction(RunContext& run, const QString& message, const QString& comme
 }
 
 // The verdict of the excluded groups: the first excluded group the line touches decides.
-RunStatus excludedGroupVerdict(RunContext& run, const RuleSettings& rules) {
-    for (int i = 0; i < 7; ++i) {
-        if (rules.excludedGroup[static_cast<std::size_t>(i)] && run.state.groupCount[i + 1] > 0) {
-            if (run.state.favGroup == i + 1) {
-                contradiction(run, QStringLiteral("任意数字と外したいグループが同一です。"),
-                              QStringLiteral("どっちかの条件を変えてちょうだい"));
-                return RunStatus::Stop;
-            }
-            return RunStatus::Redraw;
-        }
+RunStatus excludedGroupVerdict(RunContext& run, const RuleSettings& rules, GroupCounts counts) {
+    // The flags as bytes line up with the groups' counts.
+    GroupCounts excluded = 0;
+    static_assert(sizeof rules.excludedGroup == 7 && sizeof(bool) == 1);
+    std::memcpy(&excluded, rules.excludedGroup.data(), sizeof rules.excludedGroup);
+    const GroupCounts touched = groupsHolding(counts, 1) >> 3 & excluded;
+    if (touched == 0) {
+        return RunStatus::CarryOn;
     }
-    return RunStatus::CarryOn;
+    if (run.state.favGroup == std::countr_zero(touched) / 8 + A) {
+        contradiction(run, QStringLiteral("任意数字と外したいグループが同一です。"),
+                      QStringLiteral("どっちかの条件を変えてちょうだい"));
+        return RunStatus::Stop;
+    }
+    return RunStatus::Redraw;
 }
 
 // At least one number of A or E and one of D or G; unless A and E, or D and G, are both
 // excluded, which no line can satisfy.
-RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules) {
+RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules, GroupCounts counts) {
     const auto& out = rules.excludedGroup;
     const QString message =
         QStringLiteral("未出連帯率反映チェックを外すか、外したいグループを変えて下さい。");
@@ -73,42 +87,46 @@ RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules) {
         contradiction(run, message, QStringLiteral("DとGは未出連帯対象です"));
         return RunStatus::Stop;
     }
-    const auto& count = run.state.groupCount;
-    const bool noAorE = count[A] == 0 && count[E] == 0;
-    const bool noDorG = count[D] == 0 && count[G] == 0;
+    const bool noAorE = countIn(counts, A) == 0 && countIn(counts, E) == 0;
+    const bool noDorG = countIn(counts, D) == 0 && countIn(counts, G) == 0;
     return noAorE || noDorG ? RunStatus::Redraw : RunStatus::CarryOn;
 }
 
-RunStatus verdict(RunContext& run, const RuleSettings& rules) {
-    const PredictionState& state = run.state;
+RunStatus verdict(RunContext& run, const RuleSettings& rules, GroupCounts counts) {
     if (rules.uses(Method::SevenGroup)) {
-        if (const RunStatus excluded = excludedGroupVerdict(run, rules);
+        if (const RunStatus excluded = excludedGroupVerdict(run, rules, counts);
             excluded != RunStatus::CarryOn) {
             return excluded;
         }
     }
-    if (rules.has(SevenGroupOption::OnlyOneC) && state.groupCount[C] >= 2) {
+    if (rules.has(SevenGroupOption::OnlyOneC) && countIn(counts, C) >= 2) {
         return RunStatus::Redraw;
     }
-    if (rules.has(SevenGroupOption::AtMostThree) && anyGroupHolds(state, 4)) {
+    if (rules.has(SevenGroupOption::AtMostThree) && groupsHolding(counts, 4) != 0) {
         return RunStatus::Redraw;
     }
     // Two to five groups: six different groups fail, and so does five of one group.
     if (rules.has(SevenGroupOption::TwoToFive) &&
-        (!anyGroupHolds(state, 2) || anyGroupHolds(state, 5))) {
+        (groupsHolding(counts, 2) == 0 || groupsHolding(counts, 5) != 0)) {
         return RunStatus::Redraw;
     }
     if (rules.has(SevenGroupOption::UnseenPairs)) {
-        return unseenPairsVerdict(run, rules);
+        return unseenPairsVerdict(run, rules, counts);
     }
     return RunStatus::CarryOn;
 }
 
 }  // namespace
 
-void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line) {
-    countGroups(run.state, course, line);
-    run.state.runStatus = verdict(run, rules);
+GroupCountTable::GroupCountTable(const PredictionState& state) {
+    for (int number = 0; number <= 43; ++number) {
+        counts_[number] = countOf(state.numGroup[number]);
+    }
+}
+
+void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line,
+                     const GroupCountTable* counts) {
+    run.state.runStatus = verdict(run, rules, countGroups(run.state, course, line, counts));
 }
 
 void applyGroupVerdict(RunContext& run, Course course, int line) {

@@ -6,7 +6,7 @@
 
 namespace kuji6 {
 
-void checkRandomLimit(RunContext& run, qint32 count) {
+void checkLimitOrSweep(RunContext& run, qint32 count) {
     PredictionState& state = run.state;
     if (count > state.randomLimit) {
         run.prompter.warn(kAttentionTitle,
@@ -15,10 +15,8 @@ void checkRandomLimit(RunContext& run, qint32 count) {
         run.display.setComment(QStringLiteral("乱数リミッターが作動しました"));
         run.rules.show();
         state.limiterTripped = 1;
-    } else if (state.workFlag != 0) {
-        sweepProgress(run.display, state.randomLimit, count);
     } else {
-        run.display.setProgressValue(count);
+        sweepProgress(run.display, state.randomLimit, count);
     }
 }
 

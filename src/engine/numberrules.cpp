@@ -2,6 +2,11 @@
 
 #include "engine/numberrules.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <span>
+
 namespace kuji6 {
 
 namespace {
@@ -15,45 +20,45 @@ int examinedPositions(Course course, Byte lineCount) {
 
 }  // namespace
 
-void checkChainRule(RunContext& run, const RuleSettings& rules, int position) {
-    PredictionState& state = run.state;
-    if (!rules.uses(Method::Chain)) {
-        state.posAccepted[position] = 1;
-        return;
+std::uint64_t chainListNumbers(const PredictionState& state) {
+    std::uint64_t listed = 0;
+    for (const Byte number : state.rensaTable.slice<1, 10>()) {
+        listed |= number < 64 ? std::uint64_t{1} << number : 0;
     }
-    const Byte number = state.candidate[position];
-    for (int i = 1; i <= 10; ++i) {
-        if (number == state.rensaTable[i]) {
-            state.posAccepted[position] = 1;
-            return;
-        }
-    }
+    return listed;
 }
 
 void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount) {
     PredictionState& state = run.state;
-    const int last = examinedPositions(course, lineCount);
+    const std::span<Byte> examined =
+        state.posAccepted.slice(1, examinedPositions(course, lineCount));
     if (!rules.uses(Method::DrawRate)) {
-        for (int p = 1; p <= last; ++p) {
-            state.posAccepted[p] = 1;
-        }
+        std::ranges::fill(examined, Byte{1});
         return;
     }
+    const std::uint32_t pending = unacceptedPositions(state, static_cast<int>(examined.size()));
+    if (pending == 0) {
+        return;
+    }
+    // The dice in position order, drawn at once.
+    std::array<float, 25> values;
+    const std::span<float> dice = std::span(values).first(positionCount(pending));
+    run.random.fill(dice);
+    state.demeDice = percentDice(dice.back());
     const Direction direction = directionOf(rules.drawRateDirection);
+    if (direction == Direction::Unknown) {
+        return;
+    }
     const Byte threshold = state.demeThreshold;
-    for (int p = 1; p <= last; ++p) {
-        if (state.posAccepted[p] == 1) {
-            continue;
-        }
-        state.demeDice = percentDice(run.random.next());
-        if (direction == Direction::Unknown) {
-            continue;
-        }
+    const float* value = dice.data();
+    for (std::uint32_t rest = pending; rest != 0; rest &= rest - 1) {
+        const int p = std::countr_zero(rest);
+        const Byte roll = percentDice(*value++);
         const Byte rate = state.drawRate[state.candidate[p]];
         const bool preferred =
             direction == Direction::AtOrAbove ? rate >= threshold : rate <= threshold;
         // Outside the preferred range a number still gets in by the dice: (rate - 1) in 100.
-        if (preferred || state.demeDice < rate) {
+        if (preferred || roll < rate) {
             state.posAccepted[p] = 1;
         }
     }

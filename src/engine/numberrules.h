@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <cstdint>
+
 #include "common/course.h"
 #include "engine/runcontext.h"
 
@@ -11,9 +13,20 @@ namespace kuji6 {
 // (posAccepted = 1); an unaccepted position is drawn again only if another pass follows for
 // another reason.
 
-// The chain method: a fresh number at `position` is accepted when it is in the chain list
-// (rensaTable[1..10]); with the method off every number is.
-void checkChainRule(RunContext& run, const RuleSettings& rules, int position);
+// The numbers the chain method accepts, bit n for number n (a draw gives none of 64 or
+// more): those of the chain list (rensaTable[1..10]), or every one with the method off. A
+// pass asks once for all the numbers it draws.
+std::uint64_t chainListNumbers(const PredictionState& state);
+inline std::uint64_t chainAcceptedNumbers(const PredictionState& state, const RuleSettings& rules) {
+    return rules.uses(Method::Chain) ? chainListNumbers(state) : ~std::uint64_t{0};
+}
+
+// The chain method: a fresh number at `position`, not accepted yet, is accepted when
+// `accepted`, as chainAcceptedNumbers gives it, holds it. Its flag is simply that bit.
+inline void checkChainRule(PredictionState& state, std::uint64_t accepted, int position) {
+    state.posAccepted[position] =
+        static_cast<Byte>(accepted >> (state.candidate[position] & 63) & 1);
+}
 
 // The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range
 // course; any other course examines none): a number whose past draw rate lies in the

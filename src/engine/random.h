@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <span>
 
 #include "common/table.h"
 
@@ -14,6 +15,13 @@ class RandomSource {
   public:
     virtual ~RandomSource() = default;
     virtual float next() = 0;
+    // The next `values.size()` values in order, as that many calls of next() give them; one
+    // call for a whole pass of the draw loops.
+    virtual void fill(std::span<float> values) {
+        for (float& value : values) {
+            value = next();
+        }
+    }
 };
 
 // The program's source: a Mersenne Twister in its standard starting state, never reseeded,
@@ -21,9 +29,16 @@ class RandomSource {
 // takes 24 random bits, which a float holds exactly, so r * 43 + 1 never reaches 44.
 class MersenneSource final : public RandomSource {
   public:
-    float next() override { return static_cast<float>(generator_() >> 8) / 16777216.0f; }
+    float next() override { return value(); }
+    void fill(std::span<float> values) override {
+        for (float& v : values) {
+            v = value();
+        }
+    }
 
   private:
+    float value() { return static_cast<float>(generator_() >> 8) / 16777216.0f; }
+
     std::mt19937 generator_;
 };
 

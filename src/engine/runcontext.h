@@ -2,6 +2,9 @@
 
 #pragma once
 
+#include <limits>
+#include <span>
+
 #include "common/programfolder.h"
 #include "common/prompter.h"
 #include "engine/random.h"
@@ -22,11 +25,18 @@ struct RunContext {
     LiveRules& rules;
     const ProgramFolder& folder;
 
-    // A new lottery number for the current run, counted in randomCount.
-    Byte drawCountedNumber() {
-        const Byte number = lotteryNumber(random.next());
-        countDraw(state);
-        return number;
+    // The values of values.size() new lottery numbers for the current run, counted in
+    // randomCount. The value that would pass the 32-bit maximum is still taken from the
+    // source before the count overflows.
+    void drawCountedValues(std::span<float> values) {
+        const auto room = static_cast<std::size_t>(std::numeric_limits<qint32>::max() -
+                                                   state.randomCount);
+        if (values.size() > room) [[unlikely]] {
+            random.fill(values.first(room + 1));
+            randomCountOverflow();
+        }
+        random.fill(values);
+        state.randomCount += static_cast<qint32>(values.size());
     }
 };
 

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QtGlobal>
-#include <limits>
+#include <cstdint>
+#include <cstring>
 
 #include "common/table.h"
 #include "datafiles/drawdata.h"
@@ -24,7 +25,6 @@ struct PredictionState : DrawData {
     // The line or lines being built; the layout depends on the course.
     Table<Byte, 0, 25> candidate;
     Table<Byte, 1, 25> posAccepted;
-    Table<Byte, 1, 7> groupCount;
     Byte favNumber = 0;
     Byte favGroup = 0;
     Byte demeThreshold = 0;
@@ -41,14 +41,35 @@ struct PredictionState : DrawData {
     RunStatus runStatus = RunStatus::CarryOn;
 };
 
+// randomCount passing the 32-bit maximum: an Overflow.
 [[noreturn]] void randomCountOverflow();
 
-// Counts one random draw of the current run; passing the 32-bit maximum is an Overflow.
-inline void countDraw(PredictionState& state) {
-    if (state.randomCount == std::numeric_limits<qint32>::max()) [[unlikely]] {
-        randomCountOverflow();
+// The positions 1..last (at most 25) whose posAccepted flag is 0, bit p for position p.
+// The draw loops ask this every pass, so the flags are read eight at a time.
+inline std::uint32_t unacceptedPositions(const PredictionState& state, int last) {
+    constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7full;
+    constexpr std::uint64_t lowBit = 0x0101010101010101ull;
+    // Multiplying by this gathers the low bit of every byte into the top byte, in order.
+    constexpr std::uint64_t gather = 0x0102040810204080ull;
+    const auto flags = state.posAccepted.slice<1, 25>();
+    std::uint32_t accepted = flags[24] != 0 ? 1u << 24 : 0;
+    for (std::size_t i = 0; i < 24; i += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, flags.data() + i, sizeof eight);
+        const std::uint64_t nonZero = ((((eight & low7) + low7) | eight) >> 7) & lowBit;
+        accepted |= static_cast<std::uint32_t>((nonZero * gather) >> 56) << i;
     }
-    ++state.randomCount;
+    const std::uint32_t examined = (1u << last) - 1;
+    return (~accepted & examined) << 1;
+}
+
+// How many positions a set of them holds. std::popcount is a library call on the baseline
+// processors, which lack the instruction; the draw loops ask this every pass.
+inline int positionCount(std::uint32_t positions) {
+    positions -= (positions >> 1) & 0x55555555u;
+    positions = (positions & 0x33333333u) + ((positions >> 2) & 0x33333333u);
+    positions = (positions + (positions >> 4)) & 0x0f0f0f0fu;
+    return static_cast<int>((positions * 0x01010101u) >> 24);
 }
 
 }  // namespace kuji6

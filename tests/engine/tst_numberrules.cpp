@@ -31,17 +31,16 @@ class NumberRulesTest : public QObject {
 
 void NumberRulesTest::chainRule() {
     RunFixture run;
-    RunContext context = run.context();
     for (int i = 1; i <= 10; ++i) {
         run.state.rensaTable[i] = static_cast<Byte>(30 + i);
     }
     run.state.candidate[1] = 35;
     run.state.candidate[2] = 3;
-    checkChainRule(context, methods(true, false), 1);
-    checkChainRule(context, methods(true, false), 2);
+    checkChainRule(run.state, chainAcceptedNumbers(run.state, methods(true, false)), 1);
+    checkChainRule(run.state, chainAcceptedNumbers(run.state, methods(true, false)), 2);
     QCOMPARE(run.state.posAccepted[1], Byte{1});
     QCOMPARE(run.state.posAccepted[2], Byte{0});
-    checkChainRule(context, methods(false, false), 2);
+    checkChainRule(run.state, chainAcceptedNumbers(run.state, methods(false, false)), 2);
     QCOMPARE(run.state.posAccepted[2], Byte{1});
 }
 
