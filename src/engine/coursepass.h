@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -43,9 +44,11 @@ constexpr std::uint32_t linePositions(int line) {
 // need testing, which spares most of the work of a pass.
 class PassedLines {
   public:
-    bool stillPassing(int line, std::uint32_t redrawn) const {
-        return (linePositions(line) & ~(passed_ & ~redrawn)) == 0;
-    }
+    // For the lines 0..lines-1 (the candidates hold five at most).
+    explicit PassedLines(Byte lines) : lines_(((1u << (5 * std::min<int>(lines, 5))) - 1) << 1) {}
+
+    // The positions of the lines that do not still pass after `redrawn`.
+    std::uint32_t toTest(std::uint32_t redrawn) const { return lines_ & ~(passed_ & ~redrawn); }
     void record(int line, RunStatus status) {
         if (status == RunStatus::CarryOn) {
             passed_ |= linePositions(line);
@@ -55,12 +58,13 @@ class PassedLines {
     }
 
   private:
+    std::uint32_t lines_;       // the positions of all the lines
     std::uint32_t passed_ = 0;  // the positions of the lines that passed
 };
 
-// The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
-// pass; false when the rules stop the run. `counts` as checkGroupRules takes it.
-bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
+// The seven-group rules for the lines `passed` holds, skipping those that still pass; false
+// when the rules stop the run. `counts` as checkGroupRules takes it.
+bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course,
                     std::uint32_t redrawn, PassedLines& passed,
                     const GroupCountTable* counts = nullptr);
 

@@ -41,7 +41,7 @@ bool pass(RunContext& run, const PassRules& rules, PassedLines& passed, EarlierN
     checkDrawRateAfterDrawing(run, rules, Course::Steady, 0, redrawn);
     // The one line tested is positions 1..5 and the favourite; position 6 never is.
     if (rules.settings.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules.settings, Course::Steady, 1, redrawn, passed)) {
+        !testGroupLines(run, rules.settings, Course::Steady, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, kDrawn, redrawn, earlier);
@@ -70,7 +70,7 @@ void storeSevenLines(RunContext& run) {
 // profile (kuji6-bench --instructions) tells the search from what every run pays once.
 [[gnu::noinline]] bool drawUntilSettled(RunContext& run, const RuleSettings& rules) {
     const PassRules passRules(run.state, rules);
-    PassedLines passed;
+    PassedLines passed(1);
     EarlierNumbers earlier;
     while (run.state.workFlag == 0) {
         if (!pass(run, passRules, passed, earlier)) {

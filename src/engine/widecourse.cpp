@@ -42,7 +42,7 @@ bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& pass
     state.workFlag = 1;
     checkDrawRateAfterDrawing(run, rules, Course::Wide, lines, redrawn);
     if (rules.settings.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules.settings, Course::Wide, lines, redrawn, passed, groupCounts)) {
+        !testGroupLines(run, rules.settings, Course::Wide, redrawn, passed, groupCounts)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions, redrawn, earlier);
@@ -58,7 +58,7 @@ bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& pass
         // pass would meet, before it has drawn anything.
         static_cast<void>(fitted<Byte>(lines - 1));
     }
-    PassedLines passed;
+    PassedLines passed(lines);
     EarlierNumbers earlier;
     // Up to five lines tested again on every pass: counting them by a table pays.
     std::optional<GroupCountTable> groupCounts;
