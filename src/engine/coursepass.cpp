@@ -13,7 +13,7 @@
 
 namespace kuji6 {
 
-std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last) {
+std::uint32_t drawUnacceptedPositions(RunContext& run, const PassRules& rules, int last) {
     PredictionState& state = run.state;
     constexpr int inTable = decltype(state.posAccepted)::last;
     const std::uint32_t drawn = unacceptedPositions(state, std::min(last, inTable));
@@ -21,12 +21,11 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
     std::array<float, inTable> values;
     const std::span<float> numbers = std::span(values).first(positionCount(drawn));
     run.drawCountedValues(numbers);
-    const std::uint64_t accepted = chainAcceptedNumbers(state, rules);
     const float* value = numbers.data();
     for (std::uint32_t rest = drawn; rest != 0; rest &= rest - 1) {
         const int p = std::countr_zero(rest);
         state.candidate[p] = lotteryNumber(*value++);
-        checkChainRule(state, accepted, p);
+        checkChainRule(state, rules.chainAccepted, p);
     }
     if (last > inTable) {
         // More lines than the table holds fail at the first position past it.
@@ -35,12 +34,12 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules
     return drawn;
 }
 
-bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
+bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course,
                     std::uint32_t redrawn, PassedLines& passed, const GroupCountTable* counts) {
-    for (int line = 0; line < lines; ++line) {
-        if (passed.stillPassing(line, redrawn)) {
-            continue;
-        }
+    // Straight to the lines to test, in order: most of them still pass on most passes.
+    for (std::uint32_t rest = passed.toTest(redrawn); rest != 0;) {
+        const int line = (std::countr_zero(rest) - 1) / 5;
+        rest &= ~linePositions(line);
         checkGroupRules(run, rules, course, line, counts);
         passed.record(line, run.state.runStatus);
         applyGroupVerdict(run, course, line);

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -15,9 +16,23 @@ namespace kuji6 {
 
 // Pieces of a pass shared by the steady and the wide-range course.
 
+// The rule settings of a run, with what every pass reads of them worked out once, after the
+// data files are loaded: the numbers the chain method accepts and the draw-rate direction.
+struct PassRules {
+    PassRules(const PredictionState& state, const RuleSettings& rules)
+        : settings(rules),
+          chainAccepted(chainAcceptedNumbers(state, rules)),
+          drawRateDirection(rules.uses(Method::DrawRate) ? directionOf(rules.drawRateDirection)
+                                                         : Direction::Unknown) {}
+
+    const RuleSettings& settings;
+    std::uint64_t chainAccepted;
+    Direction drawRateDirection;
+};
+
 // Draws a new number, checked by the chain rule, for every position 1..last not yet
 // accepted. Returns the positions drawn, bit p for position p.
-std::uint32_t drawUnacceptedPositions(RunContext& run, const RuleSettings& rules, int last);
+std::uint32_t drawUnacceptedPositions(RunContext& run, const PassRules& rules, int last);
 
 // The positions 1..5 of line `line` (0..4) as bits, as drawUnacceptedPositions reports them.
 constexpr std::uint32_t linePositions(int line) {
@@ -29,9 +44,11 @@ constexpr std::uint32_t linePositions(int line) {
 // need testing, which spares most of the work of a pass.
 class PassedLines {
   public:
-    bool stillPassing(int line, std::uint32_t redrawn) const {
-        return (linePositions(line) & ~(passed_ & ~redrawn)) == 0;
-    }
+    // For the lines 0..lines-1 (the candidates hold five at most).
+    explicit PassedLines(Byte lines) : lines_(((1u << (5 * std::min<int>(lines, 5))) - 1) << 1) {}
+
+    // The positions of the lines that do not still pass after `redrawn`.
+    std::uint32_t toTest(std::uint32_t redrawn) const { return lines_ & ~(passed_ & ~redrawn); }
     void record(int line, RunStatus status) {
         if (status == RunStatus::CarryOn) {
             passed_ |= linePositions(line);
@@ -41,12 +58,13 @@ class PassedLines {
     }
 
   private:
+    std::uint32_t lines_;       // the positions of all the lines
     std::uint32_t passed_ = 0;  // the positions of the lines that passed
 };
 
-// The seven-group rules for lines 0..lines-1 of `course`, skipping the lines that still
-// pass; false when the rules stop the run. `counts` as checkGroupRules takes it.
-bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course, Byte lines,
+// The seven-group rules for the lines `passed` holds, skipping those that still pass; false
+// when the rules stop the run. `counts` as checkGroupRules takes it.
+bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course,
                     std::uint32_t redrawn, PassedLines& passed,
                     const GroupCountTable* counts = nullptr);
 
@@ -75,13 +93,13 @@ inline void markRepeatsAndFavourite(PredictionState& state, int last, std::uint3
 // The draw-rate method after a pass that drew `drawn`. It examines the positions that pass
 // looked at, every flag of which is 1 unless drawn in it: with the method off, which accepts
 // every examined position, only the drawn ones the chain method left out need setting.
-inline void checkDrawRateAfterDrawing(RunContext& run, const RuleSettings& rules, Course course,
+inline void checkDrawRateAfterDrawing(RunContext& run, const PassRules& rules, Course course,
                                       Byte lineCount, std::uint32_t drawn) {
-    if (rules.uses(Method::DrawRate)) {
-        checkDrawRateRule(run, rules, course, lineCount);
+    if (rules.settings.uses(Method::DrawRate)) {
+        checkDrawRateRule(run, rules.settings, course, lineCount, rules.drawRateDirection);
         return;
     }
-    if (!rules.uses(Method::Chain)) {
+    if (!rules.settings.uses(Method::Chain)) {
         return;  // the chain method off accepted every drawn position already
     }
     for (; drawn != 0; drawn &= drawn - 1) {

@@ -77,15 +77,17 @@ RunStatus excludedGroupVerdict(RunContext& run, const RuleSettings& rules, Group
 // excluded, which no line can satisfy.
 RunStatus unseenPairsVerdict(RunContext& run, const RuleSettings& rules, GroupCounts counts) {
     const auto& out = rules.excludedGroup;
-    const QString message =
-        QStringLiteral("未出連帯率反映チェックを外すか、外したいグループを変えて下さい。");
-    if (out[A - 1] && out[E - 1]) {
-        contradiction(run, message, QStringLiteral("AとEは未出連帯対象です"));
+    const auto pairExcluded = [&run](const QString& comment) {
+        contradiction(
+            run, QStringLiteral("未出連帯率反映チェックを外すか、外したいグループを変えて下さい。"),
+            comment);
         return RunStatus::Stop;
+    };
+    if (out[A - 1] && out[E - 1]) {
+        return pairExcluded(QStringLiteral("AとEは未出連帯対象です"));
     }
     if (out[D - 1] && out[G - 1]) {
-        contradiction(run, message, QStringLiteral("DとGは未出連帯対象です"));
-        return RunStatus::Stop;
+        return pairExcluded(QStringLiteral("DとGは未出連帯対象です"));
     }
     const bool noAorE = countIn(counts, A) == 0 && countIn(counts, E) == 0;
     const bool noDorG = countIn(counts, D) == 0 && countIn(counts, G) == 0;

@@ -28,7 +28,8 @@ std::uint64_t chainListNumbers(const PredictionState& state) {
     return listed;
 }
 
-void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount) {
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount,
+                       Direction direction) {
     PredictionState& state = run.state;
     const std::span<Byte> examined =
         state.posAccepted.slice(1, examinedPositions(course, lineCount));
@@ -45,21 +46,23 @@ void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course
     const std::span<float> dice = std::span(values).first(positionCount(pending));
     run.random.fill(dice);
     state.demeDice = percentDice(dice.back());
-    const Direction direction = directionOf(rules.drawRateDirection);
     if (direction == Direction::Unknown) {
         return;
     }
     const Byte threshold = state.demeThreshold;
+    // The pending positions lie within 1..25, where both tables hold them.
+    const auto candidates = state.candidate.slice<0, 25>();
+    const auto accepted = state.posAccepted.slice<1, 25>();
     const float* value = dice.data();
     for (std::uint32_t rest = pending; rest != 0; rest &= rest - 1) {
-        const int p = std::countr_zero(rest);
-        const Byte roll = percentDice(*value++);
-        const Byte rate = state.drawRate[state.candidate[p]];
+        const auto p = static_cast<std::size_t>(std::countr_zero(rest));
+        const float dieValue = *value++;
+        const Byte rate = state.drawRate[candidates[p]];
         const bool preferred =
             direction == Direction::AtOrAbove ? rate >= threshold : rate <= threshold;
         // Outside the preferred range a number still gets in by the dice: (rate - 1) in 100.
-        if (preferred || roll < rate) {
-            state.posAccepted[p] = 1;
+        if (preferred || percentDice(dieValue) < rate) {
+            accepted[p - 1] = 1;
         }
     }
 }

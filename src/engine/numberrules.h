@@ -31,7 +31,13 @@ inline void checkChainRule(PredictionState& state, std::uint64_t accepted, int p
 // The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range
 // course; any other course examines none): a number whose past draw rate lies in the
 // preferred range is accepted, any other one when a percentage dice falls below its rate.
-// With the method off every examined position is accepted.
-void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount);
+// With the method off every examined position is accepted. `direction` is that of the rule
+// settings, which a course works out once for all its passes.
+void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course, Byte lineCount,
+                       Direction direction);
+inline void checkDrawRateRule(RunContext& run, const RuleSettings& rules, Course course,
+                              Byte lineCount) {
+    checkDrawRateRule(run, rules, course, lineCount, directionOf(rules.drawRateDirection));
+}
 
 }  // namespace kuji6

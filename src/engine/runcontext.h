@@ -29,8 +29,8 @@ struct RunContext {
     // randomCount. The value that would pass the 32-bit maximum is still taken from the
     // source before the count overflows.
     void drawCountedValues(std::span<float> values) {
-        const auto room = static_cast<std::size_t>(std::numeric_limits<qint32>::max() -
-                                                   state.randomCount);
+        const auto room =
+            static_cast<std::size_t>(std::numeric_limits<qint32>::max() - state.randomCount);
         if (values.size() > room) [[unlikely]] {
             random.fill(values.first(room + 1));
             randomCountOverflow();

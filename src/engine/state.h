@@ -52,12 +52,16 @@ inline std::uint32_t unacceptedPositions(const PredictionState& state, int last)
     // Multiplying by this gathers the low bit of every byte into the top byte, in order.
     constexpr std::uint64_t gather = 0x0102040810204080ull;
     const auto flags = state.posAccepted.slice<1, 25>();
-    std::uint32_t accepted = flags[24] != 0 ? 1u << 24 : 0;
-    for (std::size_t i = 0; i < 24; i += 8) {
+    const auto acceptedOfEight = [&flags](std::size_t from) {
         std::uint64_t eight;
-        std::memcpy(&eight, flags.data() + i, sizeof eight);
+        std::memcpy(&eight, flags.data() + from, sizeof eight);
         const std::uint64_t nonZero = ((((eight & low7) + low7) | eight) >> 7) & lowBit;
-        accepted |= static_cast<std::uint32_t>((nonZero * gather) >> 56) << i;
+        return static_cast<std::uint32_t>((nonZero * gather) >> 56) << from;
+    };
+    std::uint32_t accepted = acceptedOfEight(0);
+    // The steady course asks for no more than the first eight.
+    if (last > 8) {
+        accepted |= acceptedOfEight(8) | acceptedOfEight(16) | (flags[24] != 0 ? 1u << 24 : 0);
     }
     const std::uint32_t examined = (1u << last) - 1;
     return (~accepted & examined) << 1;

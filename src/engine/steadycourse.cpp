@@ -34,15 +34,14 @@ void setUp(RunContext& run, const RuleSettings& rules, Byte favourite) {
 }
 
 // One pass; false when the run has to stop.
-bool pass(RunContext& run, const RuleSettings& rules, PassedLines& passed,
-          EarlierNumbers& earlier) {
+bool pass(RunContext& run, const PassRules& rules, PassedLines& passed, EarlierNumbers& earlier) {
     PredictionState& state = run.state;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, kDrawn);
     state.workFlag = 1;
     checkDrawRateAfterDrawing(run, rules, Course::Steady, 0, redrawn);
     // The one line tested is positions 1..5 and the favourite; position 6 never is.
-    if (rules.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules, Course::Steady, 1, redrawn, passed)) {
+    if (rules.settings.uses(Method::SevenGroup) &&
+        !testGroupLines(run, rules.settings, Course::Steady, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, kDrawn, redrawn, earlier);
@@ -70,10 +69,11 @@ void storeSevenLines(RunContext& run) {
 // Passes until the six numbers stand; false when the run has to stop. Out of line so that a
 // profile (kuji6-bench --instructions) tells the search from what every run pays once.
 [[gnu::noinline]] bool drawUntilSettled(RunContext& run, const RuleSettings& rules) {
-    PassedLines passed;
+    const PassRules passRules(run.state, rules);
+    PassedLines passed(1);
     EarlierNumbers earlier;
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules, passed, earlier)) {
+        if (!pass(run, passRules, passed, earlier)) {
             return false;
         }
     }

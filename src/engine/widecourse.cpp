@@ -34,15 +34,15 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
 }
 
 // One pass; false when the run has to stop.
-bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& passed,
+bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& passed,
           EarlierNumbers& earlier, const GroupCountTable* groupCounts) {
     PredictionState& state = run.state;
     const int positions = 5 * lines;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
     checkDrawRateAfterDrawing(run, rules, Course::Wide, lines, redrawn);
-    if (rules.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules, Course::Wide, lines, redrawn, passed, groupCounts)) {
+    if (rules.settings.uses(Method::SevenGroup) &&
+        !testGroupLines(run, rules.settings, Course::Wide, redrawn, passed, groupCounts)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions, redrawn, earlier);
@@ -58,15 +58,16 @@ bool pass(RunContext& run, const RuleSettings& rules, Byte lines, PassedLines& p
         // pass would meet, before it has drawn anything.
         static_cast<void>(fitted<Byte>(lines - 1));
     }
-    PassedLines passed;
+    PassedLines passed(lines);
     EarlierNumbers earlier;
     // Up to five lines tested again on every pass: counting them by a table pays.
     std::optional<GroupCountTable> groupCounts;
     if (rules.uses(Method::SevenGroup)) {
         groupCounts.emplace(run.state);
     }
+    const PassRules passRules(run.state, rules);
     while (run.state.workFlag == 0) {
-        if (!pass(run, rules, lines, passed, earlier, groupCounts ? &*groupCounts : nullptr)) {
+        if (!pass(run, passRules, lines, passed, earlier, groupCounts ? &*groupCounts : nullptr)) {
             return false;
         }
     }
