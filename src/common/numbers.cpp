@@ -46,4 +46,10 @@ double numberFromText(const QString& text) {
     return value;
 }
 
+double roundHalfEven(double value) {
+    // nearbyint honours the current rounding mode, which the program never changes from
+    // the default round-to-nearest-even.
+    return std::nearbyint(value);
+}
+
 }  // namespace kuji6

@@ -18,18 +18,7 @@ namespace kuji6 {
 double numberFromText(const QString& text);
 
 // To the nearest whole number, ties to the even one (2.5 -> 2, 3.5 -> 4).
-inline double roundHalfEven(double value) {
-    // Below 2^52 a double added to 2^52 keeps no fraction, so the addition itself rounds, in
-    // the rounding mode the program never changes from the default to-nearest-even. Inline,
-    // this spares a progress sweep thousands of calls into the maths library. From 2^52 on,
-    // every double is whole already; NaN stays NaN.
-    constexpr double kFractionGone = 0x1p52;
-    const double magnitude = std::fabs(value);
-    if (!(magnitude < kFractionGone)) {
-        return value;
-    }
-    return std::copysign((magnitude + kFractionGone) - kFractionGone, value);
-}
+double roundHalfEven(double value);
 
 // `value` as an integer of type T; a value outside T's range is an Overflow.
 template <std::integral T, std::integral V>
