@@ -2,6 +2,8 @@
 
 #include "engine/widecourse.h"
 
+#include <optional>
+
 #include "common/numbers.h"
 #include "datafiles/chainfiles.h"
 #include "datafiles/demefile.h"
@@ -9,8 +11,6 @@
 #include "engine/limiter.h"
 #include "engine/linestore.h"
 #include "engine/numberrules.h"
-
-#include <optional>
 
 namespace kuji6 {
 
@@ -53,18 +53,16 @@ bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& pass
 // Passes until the lines' numbers stand; false when the run has to stop. Out of line so that
 // a profile (kuji6-bench --instructions) tells the search from what every run pays once.
 [[gnu::noinline]] bool drawUntilSettled(RunContext& run, const RuleSettings& rules, Byte lines) {
+    // Up to five lines tested again on every pass: counting them by a table pays.
+    std::optional<GroupCountTable> groupCounts;
     if (rules.uses(Method::SevenGroup)) {
         // Without a line the last line's index falls below its type: the fault the first
         // pass would meet, before it has drawn anything.
         static_cast<void>(fitted<Byte>(lines - 1));
+        groupCounts.emplace(run.state);
     }
     PassedLines passed(lines);
     EarlierNumbers earlier;
-    // Up to five lines tested again on every pass: counting them by a table pays.
-    std::optional<GroupCountTable> groupCounts;
-    if (rules.uses(Method::SevenGroup)) {
-        groupCounts.emplace(run.state);
-    }
     const PassRules passRules(run.state, rules);
     while (run.state.workFlag == 0) {
         if (!pass(run, passRules, lines, passed, earlier, groupCounts ? &*groupCounts : nullptr)) {
