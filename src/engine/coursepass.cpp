@@ -34,16 +34,22 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const PassRules& rules, i
     return drawn;
 }
 
-bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course,
-                    std::uint32_t redrawn, PassedLines& passed, const GroupCountTable* counts) {
+bool testGroupLines(RunContext& run, const PassRules& rules, Course course, std::uint32_t redrawn,
+                    PassedLines& passed, const GroupJudge* judge) {
+    PredictionState& state = run.state;
     // Straight to the lines to test, in order: most of them still pass on most passes.
     for (std::uint32_t rest = passed.toTest(redrawn); rest != 0;) {
         const int line = (std::countr_zero(rest) - 1) / 5;
         rest &= ~linePositions(line);
-        checkGroupRules(run, rules, course, line, counts);
-        passed.record(line, run.state.runStatus);
+        if (judge != nullptr) {
+            const int first = firstPositionOf(course, line);
+            state.runStatus = judge->check(run, state.candidate.slice(first, first + 4).first<5>());
+        } else {
+            checkGroupRules(run, rules.groupMasks, course, line);
+        }
+        passed.record(line, state.runStatus);
         applyGroupVerdict(run, course, line);
-        if (run.state.runStatus == RunStatus::Stop) {
+        if (state.runStatus == RunStatus::Stop) {
             return false;
         }
     }

@@ -17,17 +17,20 @@ namespace kuji6 {
 // Pieces of a pass shared by the steady and the wide-range course.
 
 // The rule settings of a run, with what every pass reads of them worked out once, after the
-// data files are loaded: the numbers the chain method accepts and the draw-rate direction.
+// data files are loaded: the numbers the chain method accepts, the draw-rate direction and
+// the seven-group settings as masks.
 struct PassRules {
     PassRules(const PredictionState& state, const RuleSettings& rules)
         : settings(rules),
           chainAccepted(chainAcceptedNumbers(state, rules)),
           drawRateDirection(rules.uses(Method::DrawRate) ? directionOf(rules.drawRateDirection)
-                                                         : Direction::Unknown) {}
+                                                         : Direction::Unknown),
+          groupMasks(rules) {}
 
     const RuleSettings& settings;
     std::uint64_t chainAccepted;
     Direction drawRateDirection;
+    GroupRuleMasks groupMasks;
 };
 
 // Draws a new number, checked by the chain rule, for every position 1..last not yet
@@ -63,10 +66,10 @@ class PassedLines {
 };
 
 // The seven-group rules for the lines `passed` holds, skipping those that still pass; false
-// when the rules stop the run. `counts` as checkGroupRules takes it.
-bool testGroupLines(RunContext& run, const RuleSettings& rules, Course course,
-                    std::uint32_t redrawn, PassedLines& passed,
-                    const GroupCountTable* counts = nullptr);
+// when the rules stop the run. With a judge the lines are judged by it, else each from the
+// group list.
+bool testGroupLines(RunContext& run, const PassRules& rules, Course course, std::uint32_t redrawn,
+                    PassedLines& passed, const GroupJudge* judge = nullptr);
 
 // What the repeat check found before each position in its last pass: the numbers of
 // positions 0..i-1 as bits (every number is below 64), for i up to known. Positions before

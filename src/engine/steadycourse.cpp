@@ -41,7 +41,7 @@ bool pass(RunContext& run, const PassRules& rules, PassedLines& passed, EarlierN
     checkDrawRateAfterDrawing(run, rules, Course::Steady, 0, redrawn);
     // The one line tested is positions 1..5 and the favourite; position 6 never is.
     if (rules.settings.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules.settings, Course::Steady, redrawn, passed)) {
+        !testGroupLines(run, rules, Course::Steady, redrawn, passed)) {
         return false;
     }
     markRepeatsAndFavourite(state, kDrawn, redrawn, earlier);

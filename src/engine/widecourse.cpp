@@ -35,14 +35,14 @@ Byte setUp(RunContext& run, const RuleSettings& rules, Byte favourite,
 
 // One pass; false when the run has to stop.
 bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& passed,
-          EarlierNumbers& earlier, const GroupCountTable* groupCounts) {
+          EarlierNumbers& earlier, const GroupJudge* groupJudge) {
     PredictionState& state = run.state;
     const int positions = 5 * lines;
     const std::uint32_t redrawn = drawUnacceptedPositions(run, rules, positions);
     state.workFlag = 1;
     checkDrawRateAfterDrawing(run, rules, Course::Wide, lines, redrawn);
     if (rules.settings.uses(Method::SevenGroup) &&
-        !testGroupLines(run, rules.settings, Course::Wide, redrawn, passed, groupCounts)) {
+        !testGroupLines(run, rules, Course::Wide, redrawn, passed, groupJudge)) {
         return false;
     }
     markRepeatsAndFavourite(state, positions, redrawn, earlier);
@@ -53,19 +53,19 @@ bool pass(RunContext& run, const PassRules& rules, Byte lines, PassedLines& pass
 // Passes until the lines' numbers stand; false when the run has to stop. Out of line so that
 // a profile (kuji6-bench --instructions) tells the search from what every run pays once.
 [[gnu::noinline]] bool drawUntilSettled(RunContext& run, const RuleSettings& rules, Byte lines) {
-    // Up to five lines tested again on every pass: counting them by a table pays.
-    std::optional<GroupCountTable> groupCounts;
+    const PassRules passRules(run.state, rules);
+    // Up to five lines tested again on every pass: a judge worked out once pays.
+    std::optional<GroupJudge> groupJudge;
     if (rules.uses(Method::SevenGroup)) {
         // Without a line the last line's index falls below its type: the fault the first
         // pass would meet, before it has drawn anything.
         static_cast<void>(fitted<Byte>(lines - 1));
-        groupCounts.emplace(run.state);
+        groupJudge.emplace(run.state, passRules.groupMasks);
     }
     PassedLines passed(lines);
     EarlierNumbers earlier;
-    const PassRules passRules(run.state, rules);
     while (run.state.workFlag == 0) {
-        if (!pass(run, passRules, lines, passed, earlier, groupCounts ? &*groupCounts : nullptr)) {
+        if (!pass(run, passRules, lines, passed, earlier, groupJudge ? &*groupJudge : nullptr)) {
             return false;
         }
     }
