@@ -21,11 +21,16 @@ std::uint32_t drawUnacceptedPositions(RunContext& run, const PassRules& rules, i
     std::array<float, inTable> values;
     const std::span<float> numbers = std::span(values).first(positionCount(drawn));
     run.drawCountedValues(numbers);
+    // The drawn positions lie within 1..25, where both tables hold them.
+    const auto candidates = state.candidate.slice<0, inTable>();
+    const auto accepted = state.posAccepted.slice<1, inTable>();
+    const std::uint64_t chainAccepted = rules.chainAccepted;
     const float* value = numbers.data();
     for (std::uint32_t rest = drawn; rest != 0; rest &= rest - 1) {
-        const int p = std::countr_zero(rest);
-        state.candidate[p] = lotteryNumber(*value++);
-        checkChainRule(state, rules.chainAccepted, p);
+        const auto p = static_cast<std::size_t>(std::countr_zero(rest));
+        const Byte number = lotteryNumber(*value++);
+        candidates[p] = number;
+        accepted[p - 1] = chainFlag(chainAccepted, number);
     }
     if (last > inTable) {
         // More lines than the table holds fail at the first position past it.
@@ -66,27 +71,30 @@ void markRepeatsAndFavourite(PredictionState& state, int last, std::uint32_t red
     }
     const std::span<const Byte> candidates = state.candidate.slice(0, last);
     const std::span<Byte> accepted = state.posAccepted.slice(1, last);
-    const auto first = static_cast<std::size_t>(std::countr_zero(redrawn));
+    const auto bitOf = [](Byte number) { return std::uint64_t{1} << (number & 63); };
+    const auto first =
+        std::min(static_cast<std::size_t>(std::countr_zero(redrawn)), candidates.size());
     std::size_t i = std::min(first, earlier.known);
     std::uint64_t seen = earlier.before[i];
+    for (; i < first; ++i) {
+        earlier.before[i] = seen;
+        seen |= bitOf(candidates[i]);
+    }
     const Byte favourite = state.favNumber;
     for (; i < candidates.size(); ++i) {
         earlier.before[i] = seen;
         const Byte number = candidates[i];
-        const std::uint64_t bit = std::uint64_t{1} << (number & 63);
-        if (i >= first) {
-            if (number == favourite) {
-                std::ranges::fill(accepted.subspan(i - 1), Byte{0});
-                state.workFlag = 0;
-                earlier.known = i;
-                return;
-            }
-            if ((seen & bit) != 0) {
-                accepted[i - 1] = 0;
-                state.workFlag = 0;
-            }
+        if (number == favourite) {
+            std::ranges::fill(accepted.subspan(i - 1), Byte{0});
+            state.workFlag = 0;
+            earlier.known = i;
+            return;
         }
-        seen |= bit;
+        if ((seen & bitOf(number)) != 0) {
+            accepted[i - 1] = 0;
+            state.workFlag = 0;
+        }
+        seen |= bitOf(number);
     }
     earlier.known = candidates.size() - 1;
 }

@@ -21,11 +21,10 @@ inline std::uint64_t chainAcceptedNumbers(const PredictionState& state, const Ru
     return rules.uses(Method::Chain) ? chainListNumbers(state) : ~std::uint64_t{0};
 }
 
-// The chain method: a fresh number at `position`, not accepted yet, is accepted when
-// `accepted`, as chainAcceptedNumbers gives it, holds it. Its flag is simply that bit.
-inline void checkChainRule(PredictionState& state, std::uint64_t accepted, int position) {
-    state.posAccepted[position] =
-        static_cast<Byte>(accepted >> (state.candidate[position] & 63) & 1);
+// The chain method: a fresh number, not accepted yet, is accepted when `accepted`, as
+// chainAcceptedNumbers gives it, holds it. Its position's flag is simply that bit.
+inline Byte chainFlag(std::uint64_t accepted, Byte number) {
+    return static_cast<Byte>(accepted >> (number & 63) & 1);
 }
 
 // The draw-rate method over positions 1..6 (steady course) or 1..5 * lineCount (wide-range

@@ -24,7 +24,7 @@ enum class RunStatus {
 struct PredictionState : DrawData {
     // The line or lines being built; the layout depends on the course.
     Table<Byte, 0, 25> candidate;
-    Table<Byte, 1, 25> posAccepted;
+    Table<Byte, 1, 25> posAccepted;  // every flag 0 or 1
     Byte favNumber = 0;
     Byte favGroup = 0;
     Byte demeThreshold = 0;
@@ -47,21 +47,18 @@ struct PredictionState : DrawData {
 // The positions 1..last (at most 25) whose posAccepted flag is 0, bit p for position p.
 // The draw loops ask this every pass, so the flags are read eight at a time.
 inline std::uint32_t unacceptedPositions(const PredictionState& state, int last) {
-    constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7full;
-    constexpr std::uint64_t lowBit = 0x0101010101010101ull;
-    // Multiplying by this gathers the low bit of every byte into the top byte, in order.
+    // Multiplying eight flags of 0 or 1 by this gathers them into the top byte, in order.
     constexpr std::uint64_t gather = 0x0102040810204080ull;
     const auto flags = state.posAccepted.slice<1, 25>();
     const auto acceptedOfEight = [&flags](std::size_t from) {
         std::uint64_t eight;
         std::memcpy(&eight, flags.data() + from, sizeof eight);
-        const std::uint64_t nonZero = ((((eight & low7) + low7) | eight) >> 7) & lowBit;
-        return static_cast<std::uint32_t>((nonZero * gather) >> 56) << from;
+        return static_cast<std::uint32_t>((eight * gather) >> 56) << from;
     };
     std::uint32_t accepted = acceptedOfEight(0);
     // The steady course asks for no more than the first eight.
     if (last > 8) {
-        accepted |= acceptedOfEight(8) | acceptedOfEight(16) | (flags[24] != 0 ? 1u << 24 : 0);
+        accepted |= acceptedOfEight(8) | acceptedOfEight(16) | std::uint32_t{flags[24]} << 24;
     }
     const std::uint32_t examined = (1u << last) - 1;
     return (~accepted & examined) << 1;
