@@ -5,7 +5,7 @@
 build_packages=(
   cmake ninja-build g++ pkg-config file
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libqt6svg6
-  qt6-charts-dev libqt6opengl6-dev
+  qt6-charts-dev libqt6opengl6-dev libfontconfig-dev
   fonts-noto-cjk
   dpkg-dev appstream desktop-file-utils lintian
   python3 xvfb xauth openbox xdotool x11-utils

@@ -2,6 +2,8 @@
 
 #include "ui/application.h"
 
+#include "ui/systemfonts.h"
+
 namespace kuji6 {
 
 Application::Application(AppServices services) : services_(services), windows_(services_) {}
@@ -12,6 +14,7 @@ Application::~Application() {
 
 void Application::start() {
     recoverInterruptedSaves(services_.folder);
+    useFontWithJapanese();
     openMainWindow();
 }
 

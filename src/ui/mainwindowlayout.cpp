@@ -23,6 +23,7 @@
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
 #include "ui/mainwindow.h"
+#include "ui/systemfonts.h"
 #include "ui/windowregistry.h"
 
 namespace kuji6 {
@@ -218,10 +219,7 @@ QWidget* MainWindow::buildSettingsFrame() {
     comGO_ = new QPushButton(QStringLiteral("GO!"), box);
     comGO_->setObjectName(QStringLiteral("ComGO"));
     comGO_->setDefault(true);
-    QFont goFont = comGO_->font();
-    goFont.setBold(true);
-    goFont.setPointSizeF(goFont.pointSizeF() * 1.4);
-    comGO_->setFont(goFont);
+    comGO_->setFont(larger(comGO_->font()));
     comGO_->setMinimumHeight(comGO_->sizeHint().height() * 3 / 2);
     connect(comGO_, &QPushButton::clicked, this, &MainWindow::startPrediction);
 
@@ -239,14 +237,17 @@ QWidget* MainWindow::buildResultFrames() {
     auto* area = new QWidget(this);
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
-    QFont numberFont = font();
-    numberFont.setBold(true);
-    numberFont.setPointSizeF(numberFont.pointSizeF() * 1.3);
+    const QFont numberFont = larger(font());
     int numberWidth = 0;  // the same for all sixty boxes, measured on the first
     for (int k = 0; k < Sheet::kLinesPerPage; ++k) {
         QGroupBox* box = frame("", QStringLiteral("組合せ ") + QChar(u'A' + k), area);
         box->setObjectName(indexedName("FrameK", k));
         auto* row = new QHBoxLayout(box);
+        // Half the usual space above and below the boxes: five frames in a column make the
+        // window's height, which has to fit a small screen.
+        const QMargins margins = row->contentsMargins();
+        row->setContentsMargins(margins.left(), margins.top() / 2, margins.right(),
+                                margins.bottom() / 2);
         // Line k of page 1 and line k + 5 of page 2 share the frame; one of them is shown.
         for (int line : {k, k + Sheet::kLinesPerPage}) {
             for (int n = 0; n < 6; ++n) {
@@ -343,10 +344,7 @@ QWidget* MainWindow::buildAboutLine() {
     logo->setPixmap(QIcon(QStringLiteral(":/org.example.kuji6.svg")).pixmap(logoSize, logoSize));
     grid->addWidget(logo, 0, 0, 2, 1);
     QLabel* name = label("Label3", QStringLiteral("Kuji6ぽむりん"), about);
-    QFont nameFont = name->font();
-    nameFont.setBold(true);
-    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.2);
-    name->setFont(nameFont);
+    name->setFont(larger(name->font()));
     grid->addWidget(name, 0, 1);
     grid->addWidget(label("Label5", QStringLiteral("ver") + QStringLiteral(KUJI6_VERSION), about),
                     0, 2);

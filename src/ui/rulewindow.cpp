@@ -23,6 +23,7 @@
 #include "ui/groupcolors.h"
 #include "ui/keyfilter.h"
 #include "ui/systemcolors.h"
+#include "ui/systemfonts.h"
 
 namespace kuji6 {
 
@@ -94,9 +95,8 @@ QLabel* groupLetter(int index, QWidget* parent) {
     const QColor background = groupColor(index + 1);
     QLabel* label = caption(QLatin1String(kGroupLetterNames[static_cast<std::size_t>(index)]),
                             QString(QChar(u'A' + index)), parent);
-    QFont font = label->font();
+    QFont font = larger(label->font());
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.4);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(label->fontMetrics().height() * 3 / 2);

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,7 @@ class MainWindowTest : public QObject {
   private slots:
     void startUpFillsTheWindow();
     void startsWithoutChainData();
+    void captionsShareOneJapaneseFace();
     void courseSwitch_data();
     void courseSwitch();
     void digitsOnlyFilter_data();
@@ -115,6 +118,26 @@ void MainWindowTest::startUpFillsTheWindow() {
     QCOMPARE(program.dir.read(QStringLiteral("data/rens.ini")),
              shippedChainList(program.dir).join(u',').toLatin1() + "\r\n");
     QVERIFY(program.prompter.shown.isEmpty());
+}
+
+// The default font here has no Japanese: every caption is then in a face that has, the
+// emphasised ones only larger, so that no kana comes from a fallback font and no second
+// face is loaded on the way to the window.
+void MainWindowTest::captionsShareOneJapaneseFace() {
+    Program program;
+    program.start();
+    const QFont windowFont = program.main()->font();
+    const QString family = QFontInfo(windowFont).family();
+    QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
+             qPrintable(family));
+    for (const char* name : {"Label1", "ComGO", "Tx1(0)", "Label3"}) {
+        const QFontInfo font(program.control(QLatin1String(name))->font());
+        QCOMPARE(font.family(), family);
+        QVERIFY(!font.bold());
+        QVERIFY(font.pointSizeF() >= windowFont.pointSizeF());
+    }
+    QVERIFY(QFontInfo(program.control(QStringLiteral("ComGO"))->font()).pointSizeF() >
+            windowFont.pointSizeF());
 }
 
 void MainWindowTest::startsWithoutChainData() {
