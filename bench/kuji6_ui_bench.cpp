@@ -3,8 +3,13 @@
 // kuji6-ui-bench: the program as a user meets it, without a screen, beside the least a Qt
 // program does the same way, so that each figure has a baseline from the same run.
 //
-//   kuji6-ui-bench startup   prints the wall-clock time (ns since the epoch) at which the
-//                            main window is first shown, then ends
+//   kuji6-ui-bench prepare DIR
+//                            makes DIR a program folder: the shipped data and strict rules
+//   kuji6-ui-bench startup DIR
+//                            starts the program on the folder DIR and prints the wall-clock
+//                            time (ns since the epoch) at which the main window is first
+//                            shown, then ends: a user's folder is there before the program
+//                            starts, so making it counts in no start-up
 //   kuji6-ui-bench hello     the same for a hello-world QWidget program
 //   kuji6-ui-bench go N COURSE
 //                            presses GO! N times for COURSE (luck, steady or wide) under
@@ -14,8 +19,8 @@
 //
 // Each clicking mode clicks once more before it measures, so that windows built on first use
 // count in none of the figures. Under callgrind, --toggle-collect='*measuredClick*' counts the
-// measured clicks alone, and --dump-before='*reportShown*' the start-up. The program folder is a
-// temporary copy of the shipped data; scripts/bench runs all modes.
+// measured clicks alone, and --dump-before='*reportShown*' the start-up. The clicking modes work on
+// a temporary program folder; scripts/bench runs all modes.
 
 #include <QApplication>
 #include <QComboBox>
@@ -152,16 +157,20 @@ int helloWorld(const QString& mode, int clicks) {
     return 0;
 }
 
-int theProgram(const QString& mode, int clicks, const QString& course) {
+int startUp(const QString& folder) {
+    Program running(ProgramFolder(folder), updateUrl());
+    Application& program = running.application();
+    program.start();
+    ShownWatcher watcher(program.mainWindow());
+    return QApplication::exec();
+}
+
+int clickGo(int clicks, const QString& course) {
     QTemporaryDir dir;
     prepareFolder(dir.path());
     Program running(ProgramFolder(dir.path()), updateUrl());
     Application& program = running.application();
     program.start();
-    if (mode == QStringLiteral("startup")) {
-        ShownWatcher watcher(program.mainWindow());
-        return QApplication::exec();
-    }
     return pressGo(program.mainWindow(), clicks, course);
 }
 
@@ -176,9 +185,17 @@ int main(int argc, char** argv) {
     if (mode == QStringLiteral("hello") || mode == QStringLiteral("button")) {
         return helloWorld(mode, clicks);
     }
-    if (mode == QStringLiteral("startup") || mode == QStringLiteral("go")) {
-        return theProgram(mode, clicks, args.value(3, QStringLiteral("steady")));
+    if (mode == QStringLiteral("prepare") && args.size() == 3) {
+        prepareFolder(args[2]);
+        return 0;
     }
-    std::fprintf(stderr, "usage: kuji6-ui-bench startup|hello|go N COURSE|button N\n");
+    if (mode == QStringLiteral("startup") && args.size() == 3) {
+        return startUp(args[2]);
+    }
+    if (mode == QStringLiteral("go")) {
+        return clickGo(clicks, args.value(3, QStringLiteral("steady")));
+    }
+    std::fprintf(stderr,
+                 "usage: kuji6-ui-bench prepare DIR|startup DIR|hello|go N COURSE|button N\n");
     return 2;
 }
