@@ -14,9 +14,10 @@ namespace kuji6 {
 void useFontWithJapanese();
 
 // The font of the captions that stand out (the GO! button, the result numbers, the
-// program's name, the group letters): `font` larger, in the same face. A window then loads
-// no face for them besides its own: a bold face of a Japanese font is another file of tens
-// of megabytes, to be opened and read on the way to the first window.
+// program's name; the group letters, which are bold besides): `font` larger, in the same
+// face. A window then loads no face for them besides its own: a bold face of a Japanese
+// font is another file of tens of megabytes, to be opened and read on the way to the first
+// window.
 QFont larger(QFont font);
 
 }  // namespace kuji6
