@@ -54,19 +54,13 @@ GroupRuleMasks::GroupRuleMasks(const RuleSettings& rules)
 }
 
 RunStatus contradictionStatus(RunContext& run, GroupVerdict verdict) {
-    switch (verdict) {
-        case GroupVerdict::FavouriteExcluded:
-            return contradiction(run, QStringLiteral("任意数字と外したいグループが同一です。"),
-                                 QStringLiteral("どっちかの条件を変えてちょうだい"));
-        case GroupVerdict::AandEExcluded:
-            return unseenPairsContradiction(run, QStringLiteral("AとEは未出連帯対象です"));
-        case GroupVerdict::DandGExcluded:
-            return unseenPairsContradiction(run, QStringLiteral("DとGは未出連帯対象です"));
-        case GroupVerdict::Pass:
-        case GroupVerdict::Redraw:
-            break;
+    if (verdict == GroupVerdict::FavouriteExcluded) {
+        return contradiction(run, QStringLiteral("任意数字と外したいグループが同一です。"),
+                             QStringLiteral("どっちかの条件を変えてちょうだい"));
     }
-    return verdict == GroupVerdict::Pass ? RunStatus::CarryOn : RunStatus::Redraw;
+    return unseenPairsContradiction(run, verdict == GroupVerdict::AandEExcluded
+                                             ? QStringLiteral("AとEは未出連帯対象です")
+                                             : QStringLiteral("DとGは未出連帯対象です"));
 }
 
 void checkGroupRules(RunContext& run, const GroupRuleMasks& rules, Course course, int line) {

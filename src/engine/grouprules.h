@@ -94,7 +94,8 @@ inline GroupVerdict groupVerdict(const GroupRuleMasks& rules, GroupCounts counts
     return GroupVerdict::Pass;
 }
 
-// A contradiction told the user (message and comment): the run stops.
+// A contradiction (a verdict of neither Pass nor Redraw) told the user, message and
+// comment: the run stops.
 RunStatus contradictionStatus(RunContext& run, GroupVerdict verdict);
 
 // The run status a verdict sets.
