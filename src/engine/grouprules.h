@@ -113,9 +113,6 @@ inline RunStatus statusOf(RunContext& run, GroupVerdict verdict) {
 // The seven-group rules on line `line`, counted from the group list: sets favGroup and the
 // run status. For a course that tests a line or two a run.
 void checkGroupRules(RunContext& run, const GroupRuleMasks& rules, Course course, int line);
-inline void checkGroupRules(RunContext& run, const RuleSettings& rules, Course course, int line) {
-    checkGroupRules(run, GroupRuleMasks(rules), course, line);
-}
 
 // The seven-group rules of one run worked out once, for a course that tests many lines a
 // run: each number's share of the counts, the favourite's share and the settings as masks.

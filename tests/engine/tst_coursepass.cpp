@@ -282,7 +282,7 @@ void CoursePassTest::groupCountsAgainstAPlainCount() {
         run.state.numGroup[41] = static_cast<Byte>(groups[5]);
         ++count[groups[5]];
         const RunStatus expected = plainGroupVerdict(rules, count, groups[5]);
-        checkGroupRules(context, rules, Course::Wide, 1);
+        checkGroupRules(context, GroupRuleMasks(rules), Course::Wide, 1);
         const RunStatus fromGroupList = run.state.runStatus;
         const RunStatus byJudge = GroupJudge(run.state, GroupRuleMasks(rules))
                                       .check(context, run.state.candidate.slice<6, 10>());

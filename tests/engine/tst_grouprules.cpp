@@ -115,7 +115,7 @@ void GroupRulesTest::verdicts() {
         run.state.candidate[11 + k] = static_cast<Byte>(line[k]);
     }
     run.state.favNumber = static_cast<Byte>(favourite);
-    checkGroupRules(context, sevenGroupSettings(settings), Course::Wide, 2);
+    checkGroupRules(context, GroupRuleMasks(sevenGroupSettings(settings)), Course::Wide, 2);
     QCOMPARE(int(run.state.runStatus), status);
     QCOMPARE(run.prompter.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
     if (!message.isEmpty()) {
